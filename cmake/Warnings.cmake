@@ -1,0 +1,9 @@
+# Warning flags for every target of the project (Qt's headers come in as system headers).
+add_compile_options(-Wall -Wextra -Wshadow -Wold-style-cast -Wnon-virtual-dtor)
+if(QUORVANE_WERROR)
+  add_compile_options(-Werror)
+endif()
+if(QUORVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

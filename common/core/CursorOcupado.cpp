@@ -1,0 +1,29 @@
+#include "CursorOcupado.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace {
+int g_ativos = 0;
+}
+
+CursorOcupado::CursorOcupado()
+{
+    ++g_ativos;
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_ligado = true;
+    }
+}
+
+CursorOcupado::~CursorOcupado()
+{
+    --g_ativos;
+    if (m_ligado && qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::restoreOverrideCursor();
+}
+
+bool CursorOcupado::ativo()
+{
+    return g_ativos > 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// Shows the busy (hourglass) pointer over the whole application for its lifetime and
+// always restores the previous pointer, however the scope is left. Guards nest.
+// Without a GUI application (a core test on QCoreApplication) it does nothing.
+class CursorOcupado
+{
+public:
+    CursorOcupado();
+    ~CursorOcupado();
+    CursorOcupado(const CursorOcupado &) = delete;
+    CursorOcupado &operator=(const CursorOcupado &) = delete;
+
+    // Whether a busy pointer is showing now (any guard alive).
+    static bool ativo();
+
+private:
+    bool m_ligado = false;
+};

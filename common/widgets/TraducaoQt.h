@@ -1,0 +1,7 @@
+#pragma once
+
+class QCoreApplication;
+
+// Loads Qt's own Brazilian Portuguese translations, so that standard buttons and
+// dialogs read "Sim", "Não", "Cancelar". Returns false when they are not installed.
+bool instalaTraducaoQt(QCoreApplication &app);

@@ -1,0 +1,39 @@
+-- The directory of Tellumo ("Pager.Mdb"). Identifiers are given by the engine.
+-- Dates are text: Data_Cadastro "dd/mm/yyyy"; Log.Data "yyyymmdd", Log.Hora "hh:mm".
+PRAGMA journal_mode = WAL;
+
+CREATE TABLE Usuarios (
+  ID_Usuario    INTEGER PRIMARY KEY AUTOINCREMENT,
+  Nome_Usuario  VARCHAR(50) NOT NULL DEFAULT '',
+  ID_Pager      VARCHAR(10) NOT NULL DEFAULT '',
+  Descricao     VARCHAR(80) NOT NULL DEFAULT '',
+  Data_Cadastro CHAR(10)    NOT NULL DEFAULT ''
+);
+
+CREATE TABLE Grupos (
+  ID_Grupo        INTEGER PRIMARY KEY AUTOINCREMENT,
+  Nome_Grupo      VARCHAR(15) NOT NULL DEFAULT '',
+  Descricao_Grupo VARCHAR(50) NOT NULL DEFAULT ''
+);
+
+CREATE TABLE Usuario_Grupo (
+  ID_Usuario INTEGER NOT NULL,
+  ID_Grupo   INTEGER NOT NULL
+);
+
+CREATE TABLE Log (
+  Data       CHAR(8)      NOT NULL DEFAULT '',
+  Hora       CHAR(5)      NOT NULL DEFAULT '',
+  Usuario    VARCHAR(50)  NOT NULL DEFAULT '',
+  Mensagem   VARCHAR(240) NOT NULL DEFAULT '',
+  ID_Pager   VARCHAR(10)  NOT NULL DEFAULT '',
+  ID_Usuario INTEGER      NOT NULL DEFAULT 0
+);
+
+CREATE INDEX Usuarios_Nome ON Usuarios (Nome_Usuario);
+CREATE INDEX Usuarios_Pager ON Usuarios (ID_Pager);
+CREATE INDEX Grupos_Nome ON Grupos (Nome_Grupo);
+CREATE INDEX Usuario_Grupo_Usuario ON Usuario_Grupo (ID_Usuario);
+CREATE INDEX Usuario_Grupo_Grupo ON Usuario_Grupo (ID_Grupo);
+CREATE INDEX Log_Ordem ON Log (Data, Hora, Usuario);
+CREATE INDEX Log_Usuario ON Log (ID_Usuario);
