@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <optional>
 
 using montagem::TamanhoRegistro;
 
@@ -27,6 +28,15 @@ QString semBrancos(const QString &texto)
     while (fim > inicio && texto.at(fim - 1) == QLatin1Char(' '))
         --fim;
     return texto.mid(inicio, fim - inicio);
+}
+
+// Nothing when the build has not written the file (yet): its writer may still be at work.
+std::optional<QByteArray> conteudo(const QString &nome)
+{
+    QFile f(caminho(nome));
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
 }
 
 QStringList registros(const QByteArray &dados)
@@ -61,13 +71,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, arquivo);
         QFETCH(int, ultimoRegistro);
-        QFile f(caminho(arquivo));
-        if (!f.exists())
+        const auto dados = conteudo(arquivo);
+        if (!dados)
             QSKIP("arquivo ainda não escrito");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray dados = f.readAll();
-        QCOMPARE(dados.size() % TamanhoRegistro, 0);
-        const QStringList textos = registros(dados);
+        QCOMPARE(dados->size() % TamanhoRegistro, 0);
+        const QStringList textos = registros(*dados);
         QVERIFY2(textos.size() >= ultimoRegistro, qPrintable(QString::number(textos.size())));
         for (int n = 1; n <= ultimoRegistro; ++n) {
             const QString &texto = textos.at(n - 1);
@@ -94,11 +102,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, arquivo);
         QFETCH(bool, comecaMinusculo);
-        QFile f(caminho(arquivo));
-        if (!f.exists())
+        const auto dados = conteudo(arquivo);
+        if (!dados)
             QSKIP("arquivo ainda não escrito");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList textos = registros(f.readAll());
+        const QStringList textos = registros(*dados);
         QVERIFY(!textos.isEmpty());
         for (qsizetype i = 0; i < textos.size(); ++i) {
             const QString texto = textos.at(i).trimmed();
@@ -125,11 +132,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, arquivo);
         QFETCH(QString, prefixo);
-        QFile f(caminho(arquivo));
-        if (!f.exists())
+        const auto dados = conteudo(arquivo);
+        if (!dados)
             QSKIP("arquivo ainda não escrito");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList textos = registros(f.readAll());
+        const QStringList textos = registros(*dados);
         QCOMPARE(textos.size(), 10);
         for (int i = 0; i < 10; ++i) {
             const QString esperado = prefixo + QString::number(i);
@@ -140,11 +146,10 @@ private Q_SLOTS:
 
     void dicasDoDia()
     {
-        QFile f(caminho(QStringLiteral("byday.arq")));
-        if (!f.exists())
+        const auto arquivo = conteudo(QStringLiteral("byday.arq"));
+        if (!arquivo)
             QSKIP("dicas ainda não escritas");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray dados = f.readAll();
+        const QByteArray &dados = *arquivo;
         QVERIFY(dados.endsWith("\r\n"));
         QCOMPARE(dados.count("\r\n"), dados.count('\n'));
         QVERIFY(!dados.startsWith("\r\n") && !dados.contains("\r\n\r\n"));
