@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFile>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
@@ -56,6 +57,17 @@ struct BancadaPrincipal
         auto *b = pai.findChild<QAbstractButton *>(QString::fromLatin1(nome));
         if (b)
             b->click();
+    }
+
+    // objectNames of the dialog's checked options.
+    static QStringList opcoesMarcadas(QDialog &d)
+    {
+        QStringList marcadas;
+        for (QRadioButton *o : d.findChildren<QRadioButton *>()) {
+            if (o->isChecked())
+                marcadas.append(o->objectName());
+        }
+        return marcadas;
     }
 
     frmPrincipal &cria()

@@ -11,20 +11,6 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace {
-
-QStringList opcoesMarcadas(QDialog &d)
-{
-    QStringList marcadas;
-    for (QRadioButton *o : d.findChildren<QRadioButton *>()) {
-        if (o->isChecked())
-            marcadas.append(o->objectName());
-    }
-    return marcadas;
-}
-
-} // namespace
-
 class TestFrmPrincipal : public QObject
 {
     Q_OBJECT
@@ -231,7 +217,7 @@ private Q_SLOTS:
         QStringList vistas;
         QString prefixoVisto;
         b.aoDialogo = [&](QDialog &d) {
-            vistas = opcoesMarcadas(d);
+            vistas = BancadaPrincipal::opcoesMarcadas(d);
             prefixoVisto = d.findChild<QLineEdit *>(QStringLiteral("txtPrefixo"))->text();
             d.reject();
         };
@@ -274,7 +260,7 @@ private Q_SLOTS:
         b.caixa.responde({CaixaMensagem::Resposta::Sim, CaixaMensagem::Resposta::Nao});
         QList<QStringList> vistas;
         b.aoDialogo = [&](QDialog &d) {
-            vistas.append(opcoesMarcadas(d));
+            vistas.append(BancadaPrincipal::opcoesMarcadas(d));
             // First time: clear the port the file had and confirm with none.
             for (QRadioButton *o : d.findChildren<QRadioButton *>()) {
                 o->setAutoExclusive(false);

@@ -25,16 +25,6 @@ bool splashVisivel()
     return false;
 }
 
-QStringList opcoesMarcadas(QDialog &d)
-{
-    QStringList marcadas;
-    for (QRadioButton *o : d.findChildren<QRadioButton *>()) {
-        if (o->isChecked())
-            marcadas.append(o->objectName());
-    }
-    return marcadas;
-}
-
 } // namespace
 
 class TestInicio : public QObject
@@ -77,7 +67,7 @@ private Q_SLOTS:
         QString prefixoNaHora, statusNaHora;
         b.aoDialogo = [&](QDialog &d) {
             splashNaHora = splashVisivel();
-            marcadasNaHora = opcoesMarcadas(d);
+            marcadasNaHora = BancadaPrincipal::opcoesMarcadas(d);
             prefixoNaHora = d.findChild<QLineEdit *>(QStringLiteral("txtPrefixo"))->text();
             statusNaHora = j->status();
             BancadaPrincipal::clica(d, "optCom2");
@@ -127,7 +117,7 @@ private Q_SLOTS:
         b.caixa.responde({CaixaMensagem::Resposta::Sim});
         QStringList marcadasNaHora{QStringLiteral("nada visto")};
         b.aoDialogo = [&](QDialog &d) {
-            marcadasNaHora = opcoesMarcadas(d);
+            marcadasNaHora = BancadaPrincipal::opcoesMarcadas(d);
             BancadaPrincipal::clica(d, "optCom1");
             BancadaPrincipal::clica(d, "cmdOkay");
         };
