@@ -113,19 +113,6 @@ private Q_SLOTS:
         QVERIFY(r.at(3).left() - r.at(2).right() > r.at(1).left() - r.at(0).right() + 8);
     }
 
-    void comandosSemJanelaNaoFazemNada()
-    {
-        BancadaPrincipal b;
-        frmPrincipal &j = b.cria();
-        for (const char *n : {"mnuCadastroGrupos", "mnuExibirUsuariosGrupo", "mnuCadastrarNovo",
-                 "mnuVisualizarCadastro", "mnuDigitarEnviar", "mnuExibirHistorico", "mnuSobre"})
-            j.findChild<QAction *>(QString::fromLatin1(n))->trigger();
-        QCOMPARE(b.caixa.quantidade(), 0);
-        QVERIFY(b.dialogos.isEmpty());
-        QVERIFY(j.isVisible() || !j.encerrado());
-        QCOMPARE(j.cursor().shape(), Qt::ArrowCursor);
-    }
-
     void linhaDeStatusAcompanhaALargura()
     {
         BancadaPrincipal b;
