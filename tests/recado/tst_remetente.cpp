@@ -21,6 +21,15 @@ QByteArray pedidoCom(const QByteArray &mensagem)
     return "GET /cgi/procmsg.pl?id=12345&msg=" + mensagem + " HTTP/1.0\n" + Cabeca;
 }
 
+// A sender on a real socket, pointed at a local server that listens.
+struct Ligacao
+{
+    ServidorLocal servidor;
+    ConexaoSocket conexao;
+    CaixaMensagemGravada caixa;
+    Remetente remetente{conexao, caixa, {"127.0.0.1", servidor.porta(), "12345"}};
+};
+
 } // namespace
 
 // Connecting, sending and every failure, against a real socket on 127.0.0.1.
@@ -45,42 +54,37 @@ private slots:
     {
         QFETCH(QString, digitado);
         QFETCH(QByteArray, recebido);
-        ServidorLocal servidor;
-        QVERIFY(servidor.ouvindo());
-        ConexaoSocket conexao;
-        CaixaMensagemGravada caixa;
-        Remetente remetente(conexao, caixa, {"127.0.0.1", servidor.porta(), "12345"});
-        QVERIFY(remetente.conecta());
-        caixa.responde({Resposta::Sim});
+        Ligacao l;
+        QVERIFY(l.servidor.ouvindo());
+        QVERIFY(l.remetente.conecta());
+        l.caixa.responde({Resposta::Sim});
 
-        QCOMPARE(remetente.confirmaEEnvia(digitado), Desfecho::Termina);
+        QCOMPARE(l.remetente.confirmaEEnvia(digitado), Desfecho::Termina);
 
-        const ServidorLocal::Recebido r = servidor.recebeAteFechar();
+        const ServidorLocal::Recebido r = l.servidor.recebeAteFechar();
         QCOMPARE(r.bytes, recebido);
         QVERIFY(r.fechadoPeloCliente);
-        QCOMPARE(caixa.quantidade(), 2);
-        QCOMPARE(caixa.registros().at(0).titulo, QStringLiteral("Confirmação:"));
-        QCOMPARE(caixa.registros().at(0).texto,
+        QCOMPARE(l.caixa.quantidade(), 2);
+        QCOMPARE(l.caixa.registros().at(0).titulo, QStringLiteral("Confirmação:"));
+        QCOMPARE(l.caixa.registros().at(0).texto,
             QStringLiteral("Confirma o envio da mensagem \"%1\" para Quorvane®?").arg(digitado));
-        QCOMPARE(caixa.ultimo().titulo, QStringLiteral("Mensagem Enviada"));
-        QCOMPARE(caixa.ultimo().texto,
+        QCOMPARE(l.caixa.ultimo().titulo, QStringLiteral("Mensagem Enviada"));
+        QCOMPARE(l.caixa.ultimo().texto,
             QStringLiteral("Obrigado!\nSua Mensagem estará chegando em segundos..."));
-        QCOMPARE(caixa.ultimo().icone, Icone::Informacao);
+        QCOMPARE(l.caixa.ultimo().icone, Icone::Informacao);
     }
 
     void answeringNoSendsNothingAndKeepsTheConnection()
     {
-        ServidorLocal servidor;
-        ConexaoSocket conexao;
-        CaixaMensagemGravada caixa;
-        Remetente remetente(conexao, caixa, {"127.0.0.1", servidor.porta(), "12345"});
-        QVERIFY(remetente.conecta());
-        caixa.responde({Resposta::Nao, Resposta::Sim});
+        Ligacao l;
+        QVERIFY(l.servidor.ouvindo());
+        QVERIFY(l.remetente.conecta());
+        l.caixa.responde({Resposta::Nao, Resposta::Sim});
 
-        QCOMPARE(remetente.confirmaEEnvia(QStringLiteral("primeira")), Desfecho::Fica);
-        QVERIFY(conexao.aberta());
-        QCOMPARE(remetente.confirmaEEnvia(QStringLiteral("segunda")), Desfecho::Termina);
-        QCOMPARE(servidor.recebeAteFechar().bytes, pedidoCom("segunda"));
+        QCOMPARE(l.remetente.confirmaEEnvia(QStringLiteral("primeira")), Desfecho::Fica);
+        QVERIFY(l.conexao.aberta());
+        QCOMPARE(l.remetente.confirmaEEnvia(QStringLiteral("segunda")), Desfecho::Termina);
+        QCOMPARE(l.servidor.recebeAteFechar().bytes, pedidoCom("segunda"));
     }
 
     void unresolvableHostGivesThreePartMessage()
@@ -124,21 +128,19 @@ private slots:
 
     void serverThatDropsTheConnectionGivesTheSendError()
     {
-        ServidorLocal servidor;
-        ConexaoSocket conexao;
-        CaixaMensagemGravada caixa;
-        Remetente remetente(conexao, caixa, {"127.0.0.1", servidor.porta(), "12345"});
-        QVERIFY(remetente.conecta());
-        servidor.derruba();
-        caixa.responde({Resposta::Sim});
+        Ligacao l;
+        QVERIFY(l.servidor.ouvindo());
+        QVERIFY(l.remetente.conecta());
+        l.servidor.derruba();
+        l.caixa.responde({Resposta::Sim});
 
-        QCOMPARE(remetente.confirmaEEnvia(QStringLiteral("tarde demais")), Desfecho::Termina);
-        QCOMPARE(caixa.quantidade(), 2);
-        QCOMPARE(caixa.ultimo().titulo, QStringLiteral("Erro:"));
-        QCOMPARE(caixa.ultimo().texto,
+        QCOMPARE(l.remetente.confirmaEEnvia(QStringLiteral("tarde demais")), Desfecho::Termina);
+        QCOMPARE(l.caixa.quantidade(), 2);
+        QCOMPARE(l.caixa.ultimo().titulo, QStringLiteral("Erro:"));
+        QCOMPARE(l.caixa.ultimo().texto,
             QStringLiteral("Houve um erro sério na tentativa do envio desta mensagem..."));
-        QCOMPARE(caixa.ultimo().icone, Icone::Nenhum);
-        QVERIFY(!conexao.aberta());
+        QCOMPARE(l.caixa.ultimo().icone, Icone::Nenhum);
+        QVERIFY(!l.conexao.aberta());
     }
 };
 
