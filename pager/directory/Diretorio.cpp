@@ -33,9 +33,13 @@ bool Diretorio::Disponivel(const QSqlDatabase &banco, Acesso acesso)
     return true;
 }
 
-bool Diretorio::Executa(QSqlQuery &consulta, const QString &driver, const QString &sql,
-    const QVariantList &valores, Acesso acesso)
+std::optional<QSqlQuery> Diretorio::Executa(
+    const QString &sql, const QVariantList &valores, Acesso acesso)
 {
+    const QSqlDatabase banco = Banco();
+    if (!Disponivel(banco, acesso))
+        return std::nullopt;
+    QSqlQuery consulta(banco);
     consulta.setForwardOnly(true);
     bool ok = consulta.prepare(sql);
     if (ok) {
@@ -48,22 +52,21 @@ bool Diretorio::Executa(QSqlQuery &consulta, const QString &driver, const QStrin
         }
         ok = consulta.exec();
     }
-    if (!ok)
-        Falhou(ErroBanco::Texto(consulta.lastError(), driver, acesso));
-    return ok;
+    if (!ok) {
+        Falhou(ErroBanco::Texto(consulta.lastError(), banco.driverName(), acesso));
+        return std::nullopt;
+    }
+    return consulta;
 }
 
 std::optional<Instantaneo> Diretorio::Le(const QString &sql, const QVariantList &valores)
 {
-    const QSqlDatabase banco = Banco();
-    if (!Disponivel(banco, Acesso::Leitura))
-        return std::nullopt;
-    QSqlQuery consulta(banco);
-    if (!Executa(consulta, banco.driverName(), sql, valores, Acesso::Leitura))
+    auto consulta = Executa(sql, valores, Acesso::Leitura);
+    if (!consulta)
         return std::nullopt;
     Instantaneo instantaneo;
-    if (!instantaneo.Copia(consulta)) {
-        Falhou(ErroBanco::Texto(consulta.lastError(), banco.driverName(), Acesso::Leitura));
+    if (!instantaneo.Copia(*consulta)) {
+        Falhou(ErroBanco::Texto(consulta->lastError(), Banco().driverName(), Acesso::Leitura));
         return std::nullopt;
     }
     return instantaneo;
@@ -71,25 +74,18 @@ std::optional<Instantaneo> Diretorio::Le(const QString &sql, const QVariantList 
 
 bool Diretorio::Altera(const QString &sql, const QVariantList &valores)
 {
-    const QSqlDatabase banco = Banco();
-    if (!Disponivel(banco, Acesso::Gravacao))
-        return false;
-    QSqlQuery consulta(banco);
-    return Executa(consulta, banco.driverName(), sql, valores, Acesso::Gravacao);
+    return Executa(sql, valores, Acesso::Gravacao).has_value();
 }
 
 std::optional<int> Diretorio::InsereComId(const QString &sql, const QVariantList &valores)
 {
-    const QSqlDatabase banco = Banco();
-    if (!Disponivel(banco, Acesso::Gravacao))
-        return std::nullopt;
-    QSqlQuery consulta(banco);
-    if (!Executa(consulta, banco.driverName(), sql, valores, Acesso::Gravacao))
+    const auto consulta = Executa(sql, valores, Acesso::Gravacao);
+    if (!consulta)
         return std::nullopt;
     // The identifier of the row just inserted, as the engine assigned it: looking it up by
     // name would find an older row of the same name.
     bool ok = false;
-    const int id = consulta.lastInsertId().toInt(&ok);
+    const int id = consulta->lastInsertId().toInt(&ok);
     if (!ok) {
         Falhou(QStringLiteral("Não foi possível gravar os dados: o banco de dados não informou o "
                               "código do novo registro."));

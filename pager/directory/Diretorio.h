@@ -8,11 +8,10 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <functional>
 #include <optional>
-
-class QSqlQuery;
 
 // Every statement Tellumo sends to its directory ("Pager.Mdb"), one named operation each,
 // with the tables, columns, filters and orders of the program's catalogue. Values are
@@ -119,8 +118,8 @@ private:
 
     QSqlDatabase Banco() const;
     bool Disponivel(const QSqlDatabase &banco, Acesso acesso);
-    bool Executa(QSqlQuery &consulta, const QString &driver, const QString &sql,
-        const QVariantList &valores, Acesso acesso);
+    std::optional<QSqlQuery> Executa(
+        const QString &sql, const QVariantList &valores, Acesso acesso);
     std::optional<Instantaneo> Le(const QString &sql, const QVariantList &valores = {});
     bool Altera(const QString &sql, const QVariantList &valores);
     std::optional<int> InsereComId(const QString &sql, const QVariantList &valores);
