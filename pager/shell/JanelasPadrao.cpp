@@ -2,8 +2,11 @@
 #include "directory/AmbienteJanela.h"
 #include "directory/Historico.h"
 #include "directory/frmCadastraGrupo.h"
+#include "directory/frmCadastraUsuarios.h"
+#include "directory/frmMontaMsg.h"
 #include "directory/frmSobre.h"
 #include "directory/frmUsuariosGrupo.h"
+#include "directory/frmVisualizaUsuarios.h"
 #include "frmPrincipal.h"
 
 namespace {
@@ -35,6 +38,31 @@ JanelasDoPrincipal JanelasPadrao()
         = [](frmPrincipal &principal) { ExibeHistorico(principal.areaMdi(), principal.caixa()); };
     janelas.sobre = [](frmPrincipal &principal) {
         frmSobre janela(&principal);
+        principal.executaDialogo(janela);
+    };
+    janelas.cadastraUsuarios = [](frmPrincipal &principal) {
+        frmCadastraUsuarios dialogo(principal.caixa(), &principal);
+        principal.executaDialogo(dialogo);
+    };
+    janelas.visualizaUsuarios = [](frmPrincipal &principal) {
+        frmVisualizaUsuarios::Dependencias d;
+        d.caixa = &principal.caixa();
+        d.status = &principal;
+        d.executaDialogo = [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); };
+        d.ExibeHistorico = [&principal](const QString &idUsuario) {
+            ::ExibeHistorico(principal.areaMdi(), principal.caixa(), idUsuario.toInt());
+        };
+        frmVisualizaUsuarios janela(std::move(d), &principal);
+        principal.executaDialogo(janela);
+    };
+    janelas.montaMsg = [](frmPrincipal &principal) {
+        frmMontaMsg::Dependencias d;
+        d.caixa = &principal.caixa();
+        d.ini = &principal.ini();
+        d.status = &principal;
+        d.executaDialogo = [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); };
+        // d.mostraShowDoEnvio: the send window, set when the transmission joins.
+        frmMontaMsg janela(std::move(d), &principal);
         principal.executaDialogo(janela);
     };
     return janelas;
