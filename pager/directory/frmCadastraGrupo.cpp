@@ -2,15 +2,17 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
+#include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
 #include "Paineis.h"
 #include "frmCadastraGrupos.h"
+#include "shell/Creditos.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,7 +29,9 @@ frmCadastraGrupo::frmCadastraGrupo(AmbienteJanela ambiente, QWidget *pai)
     setWindowTitle(QStringLiteral("Grupos"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(paineis::CriaTitulo(QStringLiteral("Grupos"), this));
+    QLabel *titulo = creditos::criaBanner(QStringLiteral("Grupos"), this);
+    titulo->setObjectName(QStringLiteral("pnlTituloFundo"));
+    layout->addWidget(titulo);
     cmbGrupos_ = new QComboBox(this);
     cmbGrupos_->setObjectName(QStringLiteral("cmbGrupos"));
     layout->addWidget(cmbGrupos_);
@@ -44,26 +48,24 @@ frmCadastraGrupo::frmCadastraGrupo(AmbienteJanela ambiente, QWidget *pai)
     layout->addWidget(pnlDescricaoGrupo_);
 
     auto *botoes = new QHBoxLayout;
-    const auto botao = [&](const char *nome, const QString &legenda, const QString &dica,
-                           QStyle::StandardPixmap icone, void (frmCadastraGrupo::*slot)()) {
-        auto *b = paineis::CriaBotao(nome, legenda, dica, icone, this);
-        connect(b, &QPushButton::clicked, this, slot);
+    const auto botao = [&](const char *nome, const QString &dica, QStyle::StandardPixmap icone,
+                           void (frmCadastraGrupo::*slot)()) {
+        QToolButton *b = CriaBotaoFigura(QString::fromLatin1(nome), dica, icone, this);
+        connect(b, &QToolButton::clicked, this, slot);
         botoes->addWidget(b);
     };
-    botao("cmdCadastrarGrupo", QStringLiteral("Novo"), QStringLiteral("Cadastrar um grupo ..."),
+    botao("cmdCadastrarGrupo", QStringLiteral("Cadastrar um grupo ..."),
         QStyle::SP_FileDialogNewFolder, &frmCadastraGrupo::cmdCadastrarGrupo_Click);
-    botao("cmdAlterarGrupo", QStringLiteral("Alterar"),
+    botao("cmdAlterarGrupo",
         QStringLiteral("Clique aqui para alterar as informações sobre o grupo atual ..."),
         QStyle::SP_FileDialogDetailedView, &frmCadastraGrupo::cmdAlterarGrupo_Click);
-    botao("cmdExcluirGrupo", QStringLiteral("Excluir"),
-        QStringLiteral("Clique aqui para retirar este grupo do cadastro ..."), QStyle::SP_TrashIcon,
-        &frmCadastraGrupo::cmdExcluirGrupo_Click);
+    botao("cmdExcluirGrupo", QStringLiteral("Clique aqui para retirar este grupo do cadastro ..."),
+        QStyle::SP_TrashIcon, &frmCadastraGrupo::cmdExcluirGrupo_Click);
     botoes->addStretch();
-    botao("cmdRetornar", QStringLiteral("Retornar"),
-        QStringLiteral("Clique aqui para retornar ..."), QStyle::SP_DialogCloseButton,
-        &frmCadastraGrupo::cmdRetornar_Click);
+    botao("cmdRetornar", QStringLiteral("Clique aqui para retornar ..."),
+        QStyle::SP_DialogCloseButton, &frmCadastraGrupo::cmdRetornar_Click);
     layout->addLayout(botoes);
-    layout->addWidget(paineis::CriaDica(paineis::NomeDoFabricante(), this));
+    layout->addWidget(paineis::CriaDicaComSeta(creditos::LinhaDoFabricante(), this));
 
     // The operator's choice only: filling the list holds this signal back.
     connect(cmbGrupos_, &QComboBox::currentIndexChanged, this, &frmCadastraGrupo::AtualizaMsgGrupo);

@@ -2,15 +2,16 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "Paineis.h"
+#include "EntradaDeTexto.h"
+#include "shell/Creditos.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,7 +28,9 @@ frmCadastraGrupos::frmCadastraGrupos(AmbienteJanela ambiente, QWidget *pai)
     setWindowTitle(QStringLiteral("Cadastro dos Grupos"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(paineis::CriaTitulo(QStringLiteral("Cadastro dos Grupos"), this));
+    QLabel *titulo = creditos::criaBanner(QStringLiteral("Cadastro dos Grupos"), this);
+    titulo->setObjectName(QStringLiteral("pnlTituloFundo"));
+    layout->addWidget(titulo);
 
     auto *campos = new QFormLayout;
     pnlId_ = new QLabel(kNovo, this);
@@ -37,27 +40,26 @@ frmCadastraGrupos::frmCadastraGrupos(AmbienteJanela ambiente, QWidget *pai)
     campos->addRow(QStringLiteral("Código:"), pnlId_);
     txtNomeGrupo_ = new QLineEdit(this);
     txtNomeGrupo_->setObjectName(QStringLiteral("txtNomeGrupo"));
-    paineis::LimitaTexto(txtNomeGrupo_, 15);
+    txtNomeGrupo_->setMaxLength(15);
+    AceitaSoCp1252(txtNomeGrupo_);
     campos->addRow(QStringLiteral("Nome do Grupo:"), txtNomeGrupo_);
-    txtDescricaoGrupo_ = new QPlainTextEdit(this);
+    txtDescricaoGrupo_ = new CaixaDeTextoMultilinha(50, this);
     txtDescricaoGrupo_->setObjectName(QStringLiteral("txtDescricaoGrupo"));
-    txtDescricaoGrupo_->setTabChangesFocus(true);
     txtDescricaoGrupo_->setFixedHeight(fontMetrics().lineSpacing() * 4);
-    paineis::LimitaTexto(txtDescricaoGrupo_, 50);
     campos->addRow(QStringLiteral("Descrição do Grupo:"), txtDescricaoGrupo_);
     layout->addLayout(campos);
 
     auto *botoes = new QHBoxLayout;
     botoes->addStretch();
-    auto *gravar = paineis::CriaBotao("cmdCadastrarGrupo", QStringLiteral("Gravar"),
+    QToolButton *gravar = CriaBotaoFigura(QStringLiteral("cmdCadastrarGrupo"),
         QStringLiteral("Grava os Dados e Retorna"), QStyle::SP_DialogSaveButton, this);
-    auto *retornar = paineis::CriaBotao("cmdRetornar", QStringLiteral("Retornar"),
+    QToolButton *retornar = CriaBotaoFigura(QStringLiteral("cmdRetornar"),
         QStringLiteral("Retorna Sem Gravar"), QStyle::SP_DialogCancelButton, this);
     botoes->addWidget(gravar);
     botoes->addWidget(retornar);
     layout->addLayout(botoes);
-    connect(gravar, &QPushButton::clicked, this, &frmCadastraGrupos::cmdCadastrarGrupo_Click);
-    connect(retornar, &QPushButton::clicked, this, &frmCadastraGrupos::cmdRetornar_Click);
+    connect(gravar, &QToolButton::clicked, this, &frmCadastraGrupos::cmdCadastrarGrupo_Click);
+    connect(retornar, &QToolButton::clicked, this, &frmCadastraGrupos::cmdRetornar_Click);
 }
 
 void frmCadastraGrupos::CarregaGrupo(int idGrupo, const QString &nome, const QString &descricao)

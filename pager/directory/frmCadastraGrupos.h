@@ -7,7 +7,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class CaixaDeTextoMultilinha;
 
 // The group dialog ("Cadastro dos Grupos"): creates a group, or alters the one a caller
 // loaded with CarregaGrupo. It refuses a new group without a name or with a name that
@@ -41,6 +41,6 @@ private:
     Diretorio diretorio_;
     QLabel *pnlId_ = nullptr;
     QLineEdit *txtNomeGrupo_ = nullptr;
-    QPlainTextEdit *txtDescricaoGrupo_ = nullptr;
+    CaixaDeTextoMultilinha *txtDescricaoGrupo_ = nullptr;
     bool gravado_ = false;
 };

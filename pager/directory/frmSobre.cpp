@@ -117,7 +117,8 @@ frmSobre::frmSobre(QWidget *pai)
     layout->addLayout(meio);
 
     auto *rodape = new QHBoxLayout;
-    rodape->addWidget(paineis::CriaDica(QStringLiteral("Quorvane® Brasil  ") + kEmail, this), 1);
+    rodape->addWidget(
+        paineis::CriaDicaComSeta(QStringLiteral("Quorvane® Brasil  ") + kEmail, this), 1);
     auto *ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("cmdOkay"));
     ok->setDefault(true);

@@ -2,8 +2,9 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
+#include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
-#include "Paineis.h"
+#include "shell/Creditos.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -24,7 +26,9 @@ frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
     setWindowTitle(QStringLiteral("Grupos de Usuários"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(paineis::CriaTitulo(QStringLiteral("Grupos de Usuários"), this));
+    QLabel *titulo = creditos::criaBanner(QStringLiteral("Grupos de Usuários"), this);
+    titulo->setObjectName(QStringLiteral("pnlTituloFundo"));
+    layout->addWidget(titulo);
     cmbGrupos_ = new QComboBox(this);
     cmbGrupos_->setObjectName(QStringLiteral("cmbGrupos"));
     layout->addWidget(cmbGrupos_);
@@ -51,14 +55,14 @@ frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
 
     auto *rodape = new QHBoxLayout;
     rodape->addStretch();
-    auto *retornar = paineis::CriaBotao("cmdRetornar", QStringLiteral("Retornar"),
+    QToolButton *retornar = CriaBotaoFigura(QStringLiteral("cmdRetornar"),
         QStringLiteral("Clique aqui para retornar ..."), QStyle::SP_DialogCloseButton, this);
     rodape->addWidget(retornar);
     layout->addLayout(rodape);
 
     connect(adicionar, &QPushButton::clicked, this, &frmUsuariosGrupo::cmdAdicionar_Click);
     connect(remover, &QPushButton::clicked, this, &frmUsuariosGrupo::cmdRemover_Click);
-    connect(retornar, &QPushButton::clicked, this, &frmUsuariosGrupo::cmdRetornar_Click);
+    connect(retornar, &QToolButton::clicked, this, &frmUsuariosGrupo::cmdRetornar_Click);
     // The operator's choice only: filling the list holds this signal back.
     connect(cmbGrupos_, &QComboBox::currentIndexChanged, this,
         &frmUsuariosGrupo::AtualizaUsuariosDoGrupo);

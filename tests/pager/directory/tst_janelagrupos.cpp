@@ -2,12 +2,12 @@
 #include "directory/frmCadastraGrupo.h"
 #include "directory/frmCadastraGrupos.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -47,7 +47,7 @@ class TestJanelaGrupos : public QObject
     }
     static void Clica(QWidget &janela, const char *botao)
     {
-        QPushButton *b = Filho<QPushButton>(janela, botao);
+        QAbstractButton *b = Filho<QAbstractButton>(janela, botao);
         QVERIFY2(b, botao);
         b->click();
     }

@@ -1,10 +1,10 @@
 #include "CenarioDeJanelas.h"
 #include "directory/frmUsuariosGrupo.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -51,7 +51,7 @@ class TestJanelaMembros : public QObject
     }
     static void Clica(frmUsuariosGrupo &j, const char *botao)
     {
-        Filho<QPushButton>(j, botao)->click();
+        Filho<QAbstractButton>(j, botao)->click();
     }
     int Pares(int idGrupo)
     {
