@@ -29,27 +29,35 @@ bool ModeloHistorico::Carrega(Diretorio &diretorio, std::optional<int> idUsuario
     std::optional<Instantaneo> log
         = idUsuario ? diretorio.LogDoUsuario(*idUsuario) : diretorio.ListaLog();
     beginResetModel();
-    linhas_.clear();
+    textos_.clear();
+    inicios_ = {0};
+    linhas_ = 0;
     if (log) {
-        linhas_.reserve(log->NumeroDeRegistros());
+        inicios_.reserve(qsizetype(log->NumeroDeRegistros()) * NumeroDeColunas + 1);
         for (; !log->NoFim(); log->Proximo()) {
-            Linha linha;
-            linha.celulas[Data] = DataParaExibicao(log->Campo(QStringLiteral("Data")).toString());
-            linha.celulas[Hora] = log->Campo(QStringLiteral("Hora")).toString();
-            linha.celulas[Usuario] = log->Campo(QStringLiteral("Usuario")).toString();
-            linha.celulas[Mensagem] = log->Campo(QStringLiteral("Mensagem")).toString();
-            linha.celulas[Codigo] = log->Campo(QStringLiteral("ID_Pager")).toString();
-            linhas_.append(std::move(linha));
+            Acrescenta(DataParaExibicao(log->Campo(QStringLiteral("Data")).toString()));
+            Acrescenta(log->Campo(QStringLiteral("Hora")).toString());
+            Acrescenta(log->Campo(QStringLiteral("Usuario")).toString());
+            Acrescenta(log->Campo(QStringLiteral("Mensagem")).toString());
+            Acrescenta(log->Campo(QStringLiteral("ID_Pager")).toString());
+            ++linhas_;
         }
         log->Fecha();
     }
+    textos_.squeeze();
     endResetModel();
     return log.has_value();
 }
 
+void ModeloHistorico::Acrescenta(const QString &celula)
+{
+    textos_.append(celula.toUtf8());
+    inicios_.append(textos_.size());
+}
+
 int ModeloHistorico::rowCount(const QModelIndex &pai) const
 {
-    return pai.isValid() ? 0 : static_cast<int>(linhas_.size());
+    return pai.isValid() ? 0 : linhas_;
 }
 
 int ModeloHistorico::columnCount(const QModelIndex &pai) const
@@ -74,9 +82,11 @@ QVariant ModeloHistorico::headerData(int secao, Qt::Orientation orientacao, int 
 
 QString ModeloHistorico::Texto(int linha, int coluna) const
 {
-    if (linha < 0 || linha >= linhas_.size() || coluna < 0 || coluna >= NumeroDeColunas)
+    if (linha < 0 || linha >= linhas_ || coluna < 0 || coluna >= NumeroDeColunas)
         return {};
-    return linhas_.at(linha).celulas[coluna];
+    const qsizetype i = qsizetype(linha) * NumeroDeColunas + coluna;
+    return QString::fromUtf8(
+        textos_.constData() + inicios_.at(i), inicios_.at(i + 1) - inicios_.at(i));
 }
 
 int ModeloHistorico::LarguraTwips(int coluna)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -10,8 +11,9 @@ class Diretorio;
 // The rows of the message history as the grid shows them: five text columns (date as
 // dd/mm/yyyy, time, name, message, pager code) in the order the directory gave them.
 // It is filled once, from one read of the Log table, and never refreshed or edited: a
-// history window is a picture of the log at the moment it was opened. It holds only the
-// five texts of each row, so a long log stays small in memory.
+// history window is a picture of the log at the moment it was opened. The texts of all
+// cells are kept one after another in a single UTF-8 buffer and turned into QStrings only
+// for the cells on screen, so a long log stays small in memory.
 class ModeloHistorico : public QAbstractTableModel
 {
     Q_OBJECT
@@ -40,9 +42,11 @@ public:
     static QString DataParaExibicao(const QString &data);
 
 private:
-    struct Linha
-    {
-        QString celulas[NumeroDeColunas];
-    };
-    QList<Linha> linhas_;
+    void Acrescenta(const QString &celula);
+
+    QByteArray textos_;
+    // Where each cell starts in textos_ (row by row, NumeroDeColunas cells a row), and
+    // where the last one ends.
+    QList<qsizetype> inicios_;
+    int linhas_ = 0;
 };
