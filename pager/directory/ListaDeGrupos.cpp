@@ -28,11 +28,3 @@ bool AtualizaGrupos(QComboBox &grupos, Diretorio &diretorio, const AmbienteJanel
     grupos.setCurrentIndex(0);
     return true;
 }
-
-QStringList TextosDaLista(const QComboBox &lista)
-{
-    QStringList textos;
-    for (int i = 0; i < lista.count(); ++i)
-        textos.append(lista.itemText(i));
-    return textos;
-}

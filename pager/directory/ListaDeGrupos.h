@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
 struct AmbienteJanela;
 class Diretorio;
 class QComboBox;
@@ -11,6 +9,3 @@ class QComboBox;
 // read is shown in a message box and leaves the list empty. The list's change signal is
 // held back while it is filled, so filling does not count as the operator's choice.
 bool AtualizaGrupos(QComboBox &grupos, Diretorio &diretorio, const AmbienteJanela &ambiente);
-
-// The texts of a combo box, in order (for the windows' and tests' checks).
-QStringList TextosDaLista(const QComboBox &lista);

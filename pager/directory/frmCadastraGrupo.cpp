@@ -89,17 +89,23 @@ void frmCadastraGrupo::AtualizaMsgGrupo()
 {
     if (cmbGrupos_->currentIndex() < 0)
         return;
+    std::optional<Instantaneo> grupo = LeGrupoEscolhido();
+    if (!grupo)
+        return;
+    pnlDescricaoGrupo_->setText(grupo->Campo(QStringLiteral("Descricao_Grupo")).toString());
+    grupo->Fecha();
+}
+
+std::optional<Instantaneo> frmCadastraGrupo::LeGrupoEscolhido()
+{
     std::optional<Instantaneo> grupo;
     {
         CursorOcupado ocupado;
         grupo = diretorio_.GruposPorNome(cmbGrupos_->currentText());
     }
-    if (!grupo) {
+    if (!grupo)
         ambiente_.MostraFalha(diretorio_);
-        return;
-    }
-    pnlDescricaoGrupo_->setText(grupo->Campo(QStringLiteral("Descricao_Grupo")).toString());
-    grupo->Fecha();
+    return grupo;
 }
 
 bool frmCadastraGrupo::SemGrupos()
@@ -134,15 +140,9 @@ void frmCadastraGrupo::cmdAlterarGrupo_Click()
 {
     if (SemGrupos())
         return;
-    std::optional<Instantaneo> grupo;
-    {
-        CursorOcupado ocupado;
-        grupo = diretorio_.GruposPorNome(cmbGrupos_->currentText());
-    }
-    if (!grupo) {
-        ambiente_.MostraFalha(diretorio_);
+    std::optional<Instantaneo> grupo = LeGrupoEscolhido();
+    if (!grupo)
         return;
-    }
     // Another operator may have deleted the group since the list was read.
     if (grupo->NoFim()) {
         Form_Load();

@@ -30,6 +30,8 @@ public Q_SLOTS:
 
 private:
     void Form_Load();
+    // The rows of the chosen group's name; a failed read is shown and gives nothing.
+    std::optional<Instantaneo> LeGrupoEscolhido();
     bool SemGrupos();
     void AbreDialogo(frmCadastraGrupos &dialogo, const QString &status);
 

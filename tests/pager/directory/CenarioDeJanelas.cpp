@@ -3,7 +3,9 @@
 #include "directory/BancoDeDados.h"
 #include "directory/Diretorio.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QListWidget>
 #include <QSqlQuery>
 
 CenarioDeJanelas::CenarioDeJanelas() = default;
@@ -54,4 +56,20 @@ int CenarioDeJanelas::Conta(const QString &sql)
     if (!q.exec(sql) || !q.next())
         return -1;
     return q.value(0).toInt();
+}
+
+QStringList Itens(const QComboBox *lista)
+{
+    QStringList textos;
+    for (int i = 0; i < lista->count(); ++i)
+        textos << lista->itemText(i);
+    return textos;
+}
+
+QStringList Itens(const QListWidget *lista)
+{
+    QStringList textos;
+    for (int i = 0; i < lista->count(); ++i)
+        textos << lista->item(i)->text();
+    return textos;
 }

@@ -9,7 +9,9 @@
 #include <QWidget>
 #include <functional>
 
+class QComboBox;
 class QDialog;
+class QListWidget;
 
 // A fresh "Pager.Mdb" with what the directory's windows borrow from the main window:
 // a recording message box, the status texts, the beeps, and an operator who works a
@@ -45,6 +47,10 @@ private:
     BancoTemporario banco_;
     int pagers_ = 0;
 };
+
+// The texts of a list, in order.
+QStringList Itens(const QComboBox *lista);
+QStringList Itens(const QListWidget *lista);
 
 // The child of `janela` named `nome`, of type T (nullptr when there is none).
 template <typename T> T *Filho(QWidget &janela, const char *nome)

@@ -20,14 +20,6 @@ const QString kSemGrupo = QStringLiteral("Não há nenhum grupo cadastrado.");
 const QString kPrecisaDeGrupo = QStringLiteral(
     "Desculpe, mas você deve possuir pelo menos um grupo cadastrado para poder excluí-lo.");
 
-QStringList Itens(QComboBox *lista)
-{
-    QStringList textos;
-    for (int i = 0; i < lista->count(); ++i)
-        textos << lista->itemText(i);
-    return textos;
-}
-
 } // namespace
 
 // The groups window and the group dialog, operated as a user would, on a real file.

@@ -12,22 +12,6 @@ namespace {
 
 const QString kSemMembros = QStringLiteral("Não há usuários cadastrados neste grupo.");
 
-QStringList Itens(QListWidget *lista)
-{
-    QStringList textos;
-    for (int i = 0; i < lista->count(); ++i)
-        textos << lista->item(i)->text();
-    return textos;
-}
-
-QStringList Itens(QComboBox *lista)
-{
-    QStringList textos;
-    for (int i = 0; i < lista->count(); ++i)
-        textos << lista->itemText(i);
-    return textos;
-}
-
 } // namespace
 
 // The membership window, operated as a user would, on a real file.
