@@ -161,16 +161,6 @@ private slots:
         QCOMPARE(Linhas(janela), QStringList{"06/12/1998 | 09:01 | Bia | para Bia | 1002"});
     }
 
-    void cadaPedidoAbreUmaJanelaNova()
-    {
-        const int ana = c_->Usuario(QStringLiteral("Ana"));
-        c_->Log(Em(1998, 12, 6, 9, 0), QStringLiteral("Ana"), QStringLiteral("oi"),
-            QStringLiteral("1001"), ana);
-        QVERIFY(Exibe());
-        QVERIFY(Exibe(ana));
-        QCOMPARE(area_->subWindowList().size(), 2);
-    }
-
     void usuarioExcluidoSegueComONomeGravado()
     {
         const int ana = c_->Usuario(QStringLiteral("Ana Paula"));

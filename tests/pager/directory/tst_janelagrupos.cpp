@@ -64,14 +64,6 @@ private slots:
     }
     void cleanup() { c_.reset(); }
 
-    void abreSemGruposComTextoDeVazio()
-    {
-        auto janela = Abre();
-        QCOMPARE(Filho<QComboBox>(*janela, "cmbGrupos")->count(), 0);
-        QCOMPARE(Descricao(*janela), kSemGrupo);
-        QCOMPARE(c_->caixa.quantidade(), 0);
-    }
-
     void listaPorNomeEMostraADescricaoDoEscolhido()
     {
         c_->Grupo(QStringLiteral("Vendas"), QStringLiteral("Equipe de vendas"));
@@ -113,14 +105,6 @@ private slots:
         QCOMPARE(Itens(Filho<QComboBox>(*janela, "cmbGrupos")), QStringList{nome});
         QCOMPARE(Descricao(*janela), gravada);
         QCOMPARE(c_->status, QStringList({" Cadastrando um novo grupo de usuários...", " Pronto"}));
-    }
-
-    void nomeLimitadoA15Caracteres()
-    {
-        auto janela = Abre();
-        DigitaEGrava(QStringLiteral("Coordenacao Regional Sul"), {});
-        Clica(*janela, "cmdCadastrarGrupo");
-        QCOMPARE(Itens(Filho<QComboBox>(*janela, "cmbGrupos")), QStringList{"Coordenacao Reg"});
     }
 
     void novoGrupoSemNomeRecusadoEODialogoFica()
