@@ -68,6 +68,7 @@ private:
     void txtMensagem_Change();
     void Lista(Listagem listagem);
     void ListaNoModoAtual();
+    void MarcaOpcao(Listagem listagem);
     void executa(QDialog &dialogo);
 
     Dependencias m_dep;
