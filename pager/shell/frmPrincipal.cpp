@@ -189,6 +189,7 @@ void frmPrincipal::mostraStatus(const QString &texto)
     // The modem waits hold the event loop; paint now so the user sees the step.
     if (m_status->isVisible())
         m_status->repaint();
+    Q_EMIT statusAlterado(texto);
 }
 
 QString frmPrincipal::status() const

@@ -59,6 +59,10 @@ public:
     // True once the program was told to end (Sair, or No to the port question).
     bool encerrado() const { return m_encerrado; }
 
+Q_SIGNALS:
+    // Every status text, as it is shown.
+    void statusAlterado(const QString &texto);
+
 public Q_SLOTS:
     void mnuConfigurarModem_Click();
     void mnuOpcoesAvancadas_Click();
