@@ -280,6 +280,24 @@ private Q_SLOTS:
         QCOMPARE(descricao->toPlainText().size(), 80);
     }
 
+    void falhaAoGravarAvisaENaoGravaMetade()
+    {
+        Grupo(QStringLiteral("A"));
+        frmCadastraUsuarios d(caixa_);
+        d.show();
+        Preenche(d, QStringLiteral("Ana"), QStringLiteral("1"), QStringLiteral("obs"));
+        Marca(d, QStringLiteral("00001 - A"));
+        // The memberships cannot be written: the user row must not stay behind alone.
+        QVERIFY(QSqlQuery(BancoDeDados()).exec(QStringLiteral("DROP TABLE Usuario_Grupo")));
+        Clica(d, "cmdCadastrarGrupo");
+        QCOMPARE(caixa_.quantidade(), 1);
+        QCOMPARE(caixa_.ultimo().titulo, QStringLiteral("Erro:"));
+        QVERIFY(!caixa_.ultimo().texto.isEmpty());
+        QVERIFY(d.isVisible());
+        QCOMPARE(Filho<QLabel>(d, "pnlId")->text(), QStringLiteral("-"));
+        QCOMPARE(Conta(QStringLiteral("SELECT COUNT(*) FROM Usuarios")), 0);
+    }
+
     // --- the users view
 
     void visaoVaziaAvisaEmAlterarEExcluir_data()
