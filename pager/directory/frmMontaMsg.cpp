@@ -9,7 +9,6 @@
 #include "ListasDoDiretorio.h"
 #include "frmCadastraUsuarios.h"
 #include "shell/Creditos.h"
-#include "shell/PainelStatus.h"
 #include "shell/Programa.h"
 
 #include <QComboBox>
@@ -249,23 +248,14 @@ void frmMontaMsg::cmdEnviar_Click()
     if (!m_dep.mostraShowDoEnvio)
         return;
     m_dep.mostraShowDoEnvio(*this, pedido);
-    if (m_dep.status)
-        m_dep.status->mostraStatus(programa::Pronto());
-}
-
-void frmMontaMsg::executa(QDialog &dialogo)
-{
-    if (m_dep.executaDialogo)
-        m_dep.executaDialogo(dialogo);
-    else
-        dialogo.exec();
+    m_dep.mostraStatus(programa::Pronto());
 }
 
 void frmMontaMsg::cmdCadastrar_Click()
 {
     {
         frmCadastraUsuarios dialogo(*m_dep.caixa, this);
-        executa(dialogo);
+        m_dep.executa(dialogo);
     }
     ListaNoModoAtual();
 }
@@ -281,7 +271,7 @@ void frmMontaMsg::cmdAlterar_Click()
         frmCadastraUsuarios dialogo(*m_dep.caixa, this);
         if (!dialogo.CarregaDoDiretorio(Pedido().identificador))
             return;
-        executa(dialogo);
+        m_dep.executa(dialogo);
     }
     ListaNoModoAtual();
 }
