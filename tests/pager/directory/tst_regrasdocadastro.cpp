@@ -132,16 +132,6 @@ private Q_SLOTS:
                      QStringLiteral("ausente")),
             depois);
     }
-
-    void gravaATipoDaListagem()
-    {
-        QTemporaryDir pasta;
-        ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
-        QVERIFY(GravaINIOpcao(ini, Listagem::PorGrupo));
-        QCOMPARE(AjustaINIOpcao(ini), Listagem::PorGrupo);
-        QVERIFY(GravaINIOpcao(ini, Listagem::PorUsuario));
-        QCOMPARE(AjustaINIOpcao(ini), Listagem::PorUsuario);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRegrasDoCadastro)
