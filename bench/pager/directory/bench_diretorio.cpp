@@ -116,25 +116,9 @@ void Relata(const char *nome, Medida m, double limite)
         m.maximo, limite, m.mediana >= 0 && m.mediana < limite ? "ok" : "ACIMA DO LIMITE");
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// The figures, with the program's own operations on the program's connection.
+void Medir()
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir pasta;
-    QString erro;
-    if (!BancoDeTeste::CriaBancoVazio(pasta.path(), QStringLiteral("Pager.Mdb"), &erro)
-        || !AbreBancoDeDados(pasta.path(), QStringLiteral("Pager.Mdb"))) {
-        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(erro));
-        return 1;
-    }
-    QElapsedTimer relogio;
-    relogio.start();
-    if (!Povoa(BancoDeDados()))
-        return 1;
-    std::printf("%d usuários, %d grupos, %d associações, %d linhas de log em %lld ms\n", kUsuarios,
-        kGrupos, kAssociacoes, kLog, relogio.elapsed());
-
     Diretorio d;
     const QStringList usuario{"ID_Usuario", "Nome_Usuario"};
     const QStringList log{"Data", "Hora", "Usuario", "Mensagem", "ID_Pager", "ID_Usuario"};
@@ -156,6 +140,28 @@ int main(int argc, char **argv)
                     QStringLiteral("texto"), QStringLiteral("5551234"), ++n);
             }),
         5);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir pasta;
+    QString erro;
+    if (!BancoDeTeste::CriaBancoVazio(pasta.path(), QStringLiteral("Pager.Mdb"), &erro)
+        || !AbreBancoDeDados(pasta.path(), QStringLiteral("Pager.Mdb"))) {
+        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(erro));
+        return 1;
+    }
+    QElapsedTimer relogio;
+    relogio.start();
+    if (!Povoa(BancoDeDados()))
+        return 1;
+    std::printf("%d usuários, %d grupos, %d associações, %d linhas de log em %lld ms\n", kUsuarios,
+        kGrupos, kAssociacoes, kLog, relogio.elapsed());
+
+    Medir();
     FechaBancoDeDados();
     return 0;
 }
