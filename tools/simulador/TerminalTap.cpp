@@ -39,6 +39,7 @@ void TerminalTap::reinicia()
     buffer.clear();
     blocosJulgados = 0;
     naksDoBloco = 0;
+    silencioAnotado = false;
 }
 
 TerminalTap::Resposta TerminalTap::recebe(QByteArrayView bytes)
@@ -87,6 +88,14 @@ void TerminalTap::trataLinhaAntesDoLogon(const QByteArray &linha, Resposta &resp
 
 bool TerminalTap::trataSessao(Resposta &resposta)
 {
+    if (opcoes.silenciaApos >= 0 && blocosJulgados >= opcoes.silenciaApos) {
+        // Fallen silent: whatever arrives, log-off included, stays unanswered.
+        if (!silencioAnotado && !buffer.isEmpty())
+            registro.anota(evento("silencio"));
+        silencioAnotado = silencioAnotado || !buffer.isEmpty();
+        buffer.clear();
+        return false;
+    }
     const qsizetype inicio = buffer.indexOf(STX);
     const qsizetype logoff = buffer.indexOf(QByteArray(1, EOT) + CR);
     if (logoff >= 0 && (inicio < 0 || logoff < inicio)) {
@@ -131,10 +140,6 @@ bool TerminalTap::trataSessao(Resposta &resposta)
 void TerminalTap::julgaBloco(
     const QByteArray &bloco, const QByteArray &conferencia, Resposta &resposta)
 {
-    if (opcoes.silenciaApos >= 0 && blocosJulgados >= opcoes.silenciaApos) {
-        registro.anota(evento("silencio"));
-        return;
-    }
     if (opcoes.desconectaApos >= 0 && blocosJulgados >= opcoes.desconectaApos) {
         resposta.bytes += QByteArray(1, ESC) + EOT + CR;
         resposta.desliga = true;

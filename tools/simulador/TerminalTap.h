@@ -41,4 +41,5 @@ private:
     QByteArray buffer;
     int blocosJulgados = 0;
     int naksDoBloco = 0;
+    bool silencioAnotado = false;
 };

@@ -56,6 +56,11 @@ bool ProcessoSimulador::para(int esperaMs)
     return processo.exitStatus() == QProcess::NormalExit && processo.exitCode() == 0;
 }
 
+bool ProcessoSimulador::aguardaFim(int esperaMs)
+{
+    return processo.state() == QProcess::NotRunning || processo.waitForFinished(esperaMs);
+}
+
 QList<QJsonObject> ProcessoSimulador::registros() const
 {
     QList<QJsonObject> lista;

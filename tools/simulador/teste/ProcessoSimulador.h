@@ -24,6 +24,8 @@ public:
     bool inicia(const QStringList &opcoes = {}, int esperaMs = 10000);
     // Sends SIGTERM and waits; true when it ended by itself with status 0.
     bool para(int esperaMs = 5000);
+    // Waits for it to end by itself (time limit, bad options); true when it did in time.
+    bool aguardaFim(int esperaMs);
     bool executando() const { return processo.state() != QProcess::NotRunning; }
 
     QString pty() const { return caminhoPty; }
