@@ -80,9 +80,14 @@ trap 'exit 130' INT TERM HUP
 read -r -t 10 TERMINAL <&"${SIMULADOR_PROC[0]}" || falha "o simulador não iniciou"
 echo "Simulador de radiochamada em $TERMINAL ($LINK); registro em $DEMO/simulador.jsonl"
 
+# Tellumo runs in the background so that a signal to this script reaches the trap at once
+# and is passed on, instead of waiting for the window to close.
 export XDG_CONFIG_HOME=$DEMO/config
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  xvfb-run -a "$DEMO/programa/tellumo"
+  xvfb-run -a "$DEMO/programa/tellumo" &
 else
-  "$DEMO/programa/tellumo"
+  "$DEMO/programa/tellumo" &
 fi
+TELLUMO_PID=$!
+trap 'kill -TERM "$TELLUMO_PID" 2>/dev/null; exit 130' INT TERM HUP
+wait "$TELLUMO_PID"

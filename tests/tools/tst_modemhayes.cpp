@@ -181,14 +181,6 @@ private slots:
         QCOMPARE(envia("ATZ\rATE0\rATDT 1234\r", 60000), QByteArray());
     }
 
-    void depoisDoConnectFalaComACentral()
-    {
-        novo();
-        conecta();
-        QCOMPARE(envia("\r"), QByteArray("ID="));
-        QVERIFY(envia(QByteArray(1, tap::ESC) + "PG1\r").contains(tap::ACK));
-    }
-
     void escapeComGuardaVoltaAoModoDeComando()
     {
         opcoes.guardaMs = 1000;

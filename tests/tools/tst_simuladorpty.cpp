@@ -15,6 +15,19 @@ QByteArray bloco(const QByteArray &codigo, const QByteArray &texto, const QByteA
     return '\x02' + codigo + '\r' + texto + "\r\x03" + soma + '\r';
 }
 
+// Writes a line and returns what comes back until `fim`.
+QByteArray troca(ClientePty &linha, const QByteArray &envio, const QByteArray &fim)
+{
+    linha.envia(envio);
+    return linha.ate(fim);
+}
+
+void conecta(ClientePty &linha)
+{
+    troca(linha, "ATE0\r", "OK\r\n");
+    QVERIFY(troca(linha, "ATDT 3322-1100\r", "CONNECT 9600\r\n").endsWith("CONNECT 9600\r\n"));
+}
+
 } // namespace
 
 // The simulator as a separate process, driven through its pseudo-terminal as Tellumo would.
@@ -29,12 +42,9 @@ private slots:
         QVERIFY2(simulador.inicia(rapido), qPrintable(simulador.erro()));
         ClientePty linha(simulador.pty());
         QVERIFY(linha.aberto());
-        linha.envia("AT\r");
-        QCOMPARE(linha.ate("OK\r\n"), QByteArray("AT\r\r\nOK\r\n"));
-        linha.envia("ATE0\r");
-        QCOMPARE(linha.ate("OK\r\n"), QByteArray("ATE0\r\r\nOK\r\n"));
-        linha.envia("ATZ\r");
-        QCOMPARE(linha.ate("OK\r\n"), QByteArray("\r\nOK\r\n"));
+        QCOMPARE(troca(linha, "AT\r", "OK\r\n"), QByteArray("AT\r\r\nOK\r\n"));
+        QCOMPARE(troca(linha, "ATE0\r", "OK\r\n"), QByteArray("ATE0\r\r\nOK\r\n"));
+        QCOMPARE(troca(linha, "ATZ\r", "OK\r\n"), QByteArray("\r\nOK\r\n"));
     }
 
     void resultadoDaDiscagem_data()
@@ -58,8 +68,8 @@ private slots:
         ClientePty linha(simulador.pty());
         linha.envia("ATE0\r");
         linha.ate("OK\r\n");
-        linha.envia("ATDT 0W3322-1100\r");
-        QCOMPARE(linha.ate(resultado + "\r\n"), "\r\n" + resultado + "\r\n");
+        QCOMPARE(
+            troca(linha, "ATDT 0W3322-1100\r", resultado + "\r\n"), "\r\n" + resultado + "\r\n");
         const QList<QJsonObject> discagens = simulador.registros(QStringLiteral("discagem"));
         QCOMPARE(discagens.size(), 1);
         QCOMPARE(discagens.first().value(QStringLiteral("numero")).toString(),
@@ -83,18 +93,12 @@ private slots:
                      rapido + QStringList{QStringLiteral("--recusa"), QStringLiteral("999")}),
             qPrintable(simulador.erro()));
         ClientePty linha(simulador.pty());
-        linha.envia("ATE0\r");
-        linha.ate("OK\r\n");
-        linha.envia("ATDT 3322-1100\r");
-        QVERIFY(linha.ate("CONNECT 9600\r\n").endsWith("CONNECT 9600\r\n"));
+        conecta(linha);
 
-        linha.envia("\r");
-        QCOMPARE(linha.ate("ID="), QByteArray("ID="));
-        linha.envia("\r");
-        QCOMPARE(linha.ate("ID="), QByteArray("ID="));
+        QCOMPARE(troca(linha, "\r", "ID="), QByteArray("ID="));
+        QCOMPARE(troca(linha, "\r", "ID="), QByteArray("ID="));
 
-        linha.envia("\x1bPG1\r");
-        QCOMPARE(linha.ate("\x1b[p\r"), QByteArray("110 1.8\r\x06\r\x1b[p\r"));
+        QCOMPARE(troca(linha, "\x1bPG1\r", "\x1b[p\r"), QByteArray("110 1.8\r\x06\r\x1b[p\r"));
 
         linha.envia(bloco("123", "abc", "1=;"));
         QCOMPARE(linha.ate("\x06\r"), QByteArray("211 Mensagem aceita\r\x06\r"));
@@ -102,8 +106,7 @@ private slots:
         linha.envia(bloco("123", "abd", "1=;"));
         QCOMPARE(linha.ate("\x15\r"), QByteArray("\x15\r"));
 
-        linha.envia(bloco("999", "abc", "1?0"));
-        QVERIFY(linha.ate("\r\x1e\r").endsWith("\r\x1e\r"));
+        QVERIFY(troca(linha, bloco("999", "abc", "1?0"), "\r\x1e\r").endsWith("\r\x1e\r"));
 
         linha.envia("\x04\r");
         const QByteArray adeus = linha.ate("NO CARRIER\r\n");
@@ -124,14 +127,9 @@ private slots:
         ProcessoSimulador simulador;
         QVERIFY2(simulador.inicia(rapido), qPrintable(simulador.erro()));
         ClientePty linha(simulador.pty());
-        linha.envia("ATE0\r");
-        linha.ate("OK\r\n");
-        linha.envia("ATDT 3322-1100\r");
-        linha.ate("CONNECT 9600\r\n");
-        linha.envia("+++");
-        QCOMPARE(linha.ate("OK\r\n"), QByteArray("\r\nOK\r\n"));
-        linha.envia("ATH0\r");
-        QCOMPARE(linha.ate("OK\r\n"), QByteArray("\r\nOK\r\n"));
+        conecta(linha);
+        QCOMPARE(troca(linha, "+++", "OK\r\n"), QByteArray("\r\nOK\r\n"));
+        QCOMPARE(troca(linha, "ATH0\r", "OK\r\n"), QByteArray("\r\nOK\r\n"));
         QVERIFY(simulador.para());
         const QList<QJsonObject> desligamentos
             = simulador.registros(QStringLiteral("desligamento"));
@@ -148,8 +146,7 @@ private slots:
         QVERIFY2(simulador.inicia({QStringLiteral("--link"), link}), qPrintable(simulador.erro()));
         QCOMPARE(QFileInfo(link).symLinkTarget(), simulador.pty());
         ClientePty linha(link);
-        linha.envia("AT\r");
-        QVERIFY(linha.ate("OK\r\n").endsWith("OK\r\n"));
+        QVERIFY(troca(linha, "AT\r", "OK\r\n").endsWith("OK\r\n"));
         QVERIFY(simulador.para());
         QVERIFY(!QFileInfo::exists(link));
         const QList<QJsonObject> fim = simulador.registros(QStringLiteral("fim"));

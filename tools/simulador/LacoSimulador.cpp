@@ -36,6 +36,10 @@ const char *LacoSimulador::executa()
 {
     // The signals arrive as readable data on a descriptor, so the one poll() below waits for
     // everything at once.
+    // A signal inherited as ignored would never reach the descriptor: SIGINT and SIGTERM
+    // must always end the simulator cleanly (SIGHUP stays as the caller left it, for nohup).
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
     sigset_t sinais;
     sigemptyset(&sinais);
     sigaddset(&sinais, SIGTERM);
