@@ -9,10 +9,8 @@
 #include "ListasDoDiretorio.h"
 #include "frmCadastraUsuarios.h"
 #include "shell/Creditos.h"
-#include "shell/PainelStatus.h"
 #include "shell/Programa.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -46,11 +44,15 @@ frmMontaMsg::frmMontaMsg(Dependencias dependencias, QWidget *pai)
     m_optListaPorUsuario->setObjectName(QStringLiteral("optListaPorUsuario"));
     m_optListaPorGrupo = new QRadioButton(QStringLiteral("Por Grupo"), fraListagem);
     m_optListaPorGrupo->setObjectName(QStringLiteral("optListaPorGrupo"));
-    // A group of our own lets Tab stop on each option: reaching one by keyboard chooses it.
-    auto *grupo = new QButtonGroup(fraListagem);
-    grupo->addButton(m_optListaPorUsuario);
-    grupo->addButton(m_optListaPorGrupo);
-    m_optListaPorUsuario->setChecked(true);
+    // The window keeps the two options exclusive itself, so that Tab stops on each of them
+    // (Qt would skip the one not chosen): reaching an option by keyboard chooses it.
+    for (QRadioButton *opcao : {m_optListaPorUsuario, m_optListaPorGrupo}) {
+        opcao->setAutoExclusive(false);
+        connect(opcao, &QRadioButton::clicked, this, [this, opcao] {
+            MarcaOpcao(opcao == m_optListaPorGrupo ? Listagem::PorGrupo : Listagem::PorUsuario);
+        });
+    }
+    MarcaOpcao(Listagem::PorUsuario);
     m_optListaPorUsuario->installEventFilter(this);
     m_optListaPorGrupo->installEventFilter(this);
     opcoes->addWidget(m_optListaPorUsuario);
@@ -110,7 +112,7 @@ void frmMontaMsg::Form_Load()
 void frmMontaMsg::AjustaINIOpcao()
 {
     const Listagem listagem = ::AjustaINIOpcao(*m_dep.ini);
-    (listagem == Listagem::PorGrupo ? m_optListaPorGrupo : m_optListaPorUsuario)->setChecked(true);
+    MarcaOpcao(listagem);
     Lista(listagem);
 }
 
@@ -155,6 +157,12 @@ void frmMontaMsg::ListaNoModoAtual()
     Lista(listagem());
 }
 
+void frmMontaMsg::MarcaOpcao(Listagem listagem)
+{
+    m_optListaPorUsuario->setChecked(listagem == Listagem::PorUsuario);
+    m_optListaPorGrupo->setChecked(listagem == Listagem::PorGrupo);
+}
+
 Listagem frmMontaMsg::listagem() const
 {
     return m_optListaPorGrupo->isChecked() ? Listagem::PorGrupo : Listagem::PorUsuario;
@@ -167,9 +175,10 @@ bool frmMontaMsg::eventFilter(QObject *objeto, QEvent *evento)
         // The window coming back to the front is not the operator choosing an option.
         const Qt::FocusReason razao = static_cast<QFocusEvent *>(evento)->reason();
         if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason) {
-            auto *opcao = static_cast<QRadioButton *>(objeto);
-            opcao->setChecked(true);
-            Lista(opcao == m_optListaPorGrupo ? Listagem::PorGrupo : Listagem::PorUsuario);
+            const Listagem escolhida
+                = objeto == m_optListaPorGrupo ? Listagem::PorGrupo : Listagem::PorUsuario;
+            MarcaOpcao(escolhida);
+            Lista(escolhida);
         }
     }
     return QDialog::eventFilter(objeto, evento);
@@ -239,23 +248,14 @@ void frmMontaMsg::cmdEnviar_Click()
     if (!m_dep.mostraShowDoEnvio)
         return;
     m_dep.mostraShowDoEnvio(*this, pedido);
-    if (m_dep.status)
-        m_dep.status->mostraStatus(programa::Pronto());
-}
-
-void frmMontaMsg::executa(QDialog &dialogo)
-{
-    if (m_dep.executaDialogo)
-        m_dep.executaDialogo(dialogo);
-    else
-        dialogo.exec();
+    m_dep.mostraStatus(programa::Pronto());
 }
 
 void frmMontaMsg::cmdCadastrar_Click()
 {
     {
         frmCadastraUsuarios dialogo(*m_dep.caixa, this);
-        executa(dialogo);
+        m_dep.executa(dialogo);
     }
     ListaNoModoAtual();
 }
@@ -271,7 +271,7 @@ void frmMontaMsg::cmdAlterar_Click()
         frmCadastraUsuarios dialogo(*m_dep.caixa, this);
         if (!dialogo.CarregaDoDiretorio(Pedido().identificador))
             return;
-        executa(dialogo);
+        m_dep.executa(dialogo);
     }
     ListaNoModoAtual();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DependenciasDaJanela.h"
 #include "Diretorio.h"
 #include "OpcaoListagem.h"
 #include "tap/PedidoEnvio.h"
@@ -9,8 +10,6 @@
 
 class ArquivoIni;
 class CaixaDeTextoMultilinha;
-class CaixaMensagem;
-class PainelStatus;
 class QComboBox;
 class QRadioButton;
 class QToolButton;
@@ -29,13 +28,9 @@ public:
     // transmission of `pedido`; after a delivery that completed it calls LimpaMensagem().
     using MostraShowDoEnvio = std::function<void(frmMontaMsg &, const PedidoEnvio &pedido)>;
 
-    struct Dependencias
+    struct Dependencias : DependenciasDaJanela
     {
-        CaixaMensagem *caixa = nullptr; // required
         ArquivoIni *ini = nullptr; // required: "LISTAGEM" / "Opção"
-        PainelStatus *status = nullptr; // the main window's pnlStatus; may be absent
-        // How the user dialog is run (default: exec()); tests operate it instead.
-        std::function<void(QDialog &)> executaDialogo;
         // While it is empty, send stops once MensagemAnterior and EnvioIniciado are set.
         MostraShowDoEnvio mostraShowDoEnvio;
     };
@@ -68,7 +63,7 @@ private:
     void txtMensagem_Change();
     void Lista(Listagem listagem);
     void ListaNoModoAtual();
-    void executa(QDialog &dialogo);
+    void MarcaOpcao(Listagem listagem);
 
     Dependencias m_dep;
     Diretorio m_diretorio;

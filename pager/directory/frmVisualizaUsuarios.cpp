@@ -8,7 +8,6 @@
 #include "TextosDoCadastro.h"
 #include "frmCadastraUsuarios.h"
 #include "shell/Creditos.h"
-#include "shell/PainelStatus.h"
 #include "shell/Programa.h"
 
 #include <QComboBox>
@@ -147,18 +146,12 @@ void frmVisualizaUsuarios::ExibeInfoUsuario()
             usuario->Campo(QStringLiteral("Descricao")).toString()));
 }
 
-void frmVisualizaUsuarios::mostraStatus(const QString &texto)
+bool frmVisualizaUsuarios::SemUsuarios()
 {
-    if (m_dep.status)
-        m_dep.status->mostraStatus(texto);
-}
-
-void frmVisualizaUsuarios::executa(QDialog &dialogo)
-{
-    if (m_dep.executaDialogo)
-        m_dep.executaDialogo(dialogo);
-    else
-        dialogo.exec();
+    if (m_cmbUsuario->count() > 0)
+        return false;
+    m_dep.caixa->mostra(QStringLiteral("Erro:"), NenhumUsuario(), CaixaMensagem::Icone::Informacao);
+    return true;
 }
 
 void frmVisualizaUsuarios::Reexibe()
@@ -171,40 +164,34 @@ void frmVisualizaUsuarios::Reexibe()
 
 void frmVisualizaUsuarios::cmdCadastrarGrupo_Click()
 {
-    mostraStatus(QStringLiteral(" Inserindo um novo usuário no cadastro ..."));
+    m_dep.mostraStatus(QStringLiteral(" Inserindo um novo usuário no cadastro ..."));
     {
         frmCadastraUsuarios dialogo(*m_dep.caixa, this);
-        executa(dialogo);
+        m_dep.executa(dialogo);
     }
-    mostraStatus(programa::Pronto());
+    m_dep.mostraStatus(programa::Pronto());
     Reexibe();
 }
 
 void frmVisualizaUsuarios::cmdAlterarGrupo_Click()
 {
-    if (m_cmbUsuario->count() == 0) {
-        m_dep.caixa->mostra(
-            QStringLiteral("Erro:"), NenhumUsuario(), CaixaMensagem::Icone::Informacao);
+    if (SemUsuarios())
         return;
-    }
     {
         frmCadastraUsuarios dialogo(*m_dep.caixa, this);
         if (!dialogo.CarregaDoDiretorio(idSelecionado()))
             return;
-        mostraStatus(QStringLiteral(" Alterando informações sobre usuário ..."));
-        executa(dialogo);
+        m_dep.mostraStatus(QStringLiteral(" Alterando informações sobre usuário ..."));
+        m_dep.executa(dialogo);
     }
-    mostraStatus(programa::Pronto());
+    m_dep.mostraStatus(programa::Pronto());
     Reexibe();
 }
 
 void frmVisualizaUsuarios::cmdExcluirGrupo_Click()
 {
-    if (m_cmbUsuario->count() == 0) {
-        m_dep.caixa->mostra(
-            QStringLiteral("Erro:"), NenhumUsuario(), CaixaMensagem::Icone::Informacao);
+    if (SemUsuarios())
         return;
-    }
     if (m_dep.caixa->pergunta(QStringLiteral("Atenção:"),
             QStringLiteral("Você tem certeza que deseja excluir este usuário do cadastro?"))
         != CaixaMensagem::Resposta::Sim)

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "DependenciasDaJanela.h"
 #include "Diretorio.h"
 
 #include <QDialog>
 #include <QList>
 #include <functional>
 
-class CaixaMensagem;
-class PainelStatus;
 class QComboBox;
 class QLabel;
 
@@ -19,12 +18,8 @@ class frmVisualizaUsuarios : public QDialog
 {
     Q_OBJECT
 public:
-    struct Dependencias
+    struct Dependencias : DependenciasDaJanela
     {
-        CaixaMensagem *caixa = nullptr; // required
-        PainelStatus *status = nullptr; // the main window's pnlStatus; may be absent
-        // How the user dialog is run (default: exec()); tests operate it instead.
-        std::function<void(QDialog &)> executaDialogo;
         // Opens the history of one user, given his ID_Usuario as decimal digits. While it
         // is empty, "E&xibir Histórico" opens nothing.
         std::function<void(const QString &idUsuario)> ExibeHistorico;
@@ -50,8 +45,8 @@ public Q_SLOTS:
 
 private:
     void Form_Load();
-    void mostraStatus(const QString &texto);
-    void executa(QDialog &dialogo);
+    // True, with the message shown, when there is no user to act on.
+    bool SemUsuarios();
     // Refills the list and the details after the dialog or a deletion.
     void Reexibe();
     int idSelecionado() const;
