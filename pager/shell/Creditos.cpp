@@ -1,7 +1,9 @@
 #include "Creditos.h"
 
+#include <QBoxLayout>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 
 namespace creditos {
 
@@ -32,6 +34,16 @@ QLabel *criaDica(QWidget *pai)
     dica->setFrameShadow(QFrame::Sunken);
     dica->setAlignment(Qt::AlignCenter);
     return dica;
+}
+
+QPushButton *criaRodape(QBoxLayout *layout, QWidget *pai)
+{
+    auto *cmdOkay = new QPushButton(QStringLiteral("Ok"), pai);
+    cmdOkay->setObjectName(QStringLiteral("cmdOkay"));
+    cmdOkay->setDefault(true);
+    layout->addWidget(cmdOkay, 0, Qt::AlignRight);
+    layout->addWidget(criaDica(pai));
+    return cmdOkay;
 }
 
 } // namespace creditos

@@ -115,8 +115,15 @@ bool LinhaSerialPosix::abre(const QString &dispositivo, const QString &configura
     t.c_cc[VTIME] = 0;
     ::cfsetispeed(&t, velocidadePosix(p->velocidade));
     ::cfsetospeed(&t, velocidadePosix(p->velocidade));
-    if (::tcsetattr(m_fd, TCSANOW, &t) != 0)
-        return falha(textoErro(errno));
+    if (::tcsetattr(m_fd, TCSANOW, &t) != 0) {
+        // A pseudo-terminal drops the parity and data bits it cannot keep, and the C library
+        // may report that as a failure; what matters is that the line took the rate.
+        const int codigo = errno;
+        termios aplicado{};
+        if (::tcgetattr(m_fd, &aplicado) != 0
+            || ::cfgetospeed(&aplicado) != velocidadePosix(p->velocidade))
+            return falha(textoErro(codigo));
+    }
 
     // A pseudo-terminal has no modem lines: a refusal here is expected and harmless.
     int rts = TIOCM_RTS;
@@ -176,8 +183,16 @@ QByteArray LinhaSerialPosix::le()
             continue;
         if (n < 0 && errno == EAGAIN)
             break;
-        // End of file or EIO: the device or the other end of the pseudo-terminal is gone.
-        marcaPerdida(n < 0 ? errno : 0);
+        if (n == 0) {
+            // With VMIN = VTIME = 0 an empty read may only mean "nothing yet"; but when poll()
+            // calls the line readable or hung up, it is the end of the line.
+            pollfd pfd{m_fd, POLLIN, 0};
+            if (::poll(&pfd, 1, 0) > 0 && pfd.revents != 0)
+                marcaPerdida(0);
+            break;
+        }
+        // EIO: the device or the other end of the pseudo-terminal is gone.
+        marcaPerdida(errno);
         break;
     }
     return lido;

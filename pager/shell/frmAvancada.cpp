@@ -44,12 +44,8 @@ frmAvancada::frmAvancada(ArquivoIni &ini, QWidget *pai)
     m_autoEnviar->setObjectName(QStringLiteral("chkAutoEnviar"));
     layout->addWidget(m_autoEnviar);
 
-    auto *cmdOkay = new QPushButton(QStringLiteral("Ok"), this);
-    cmdOkay->setObjectName(QStringLiteral("cmdOkay"));
-    cmdOkay->setDefault(true);
+    QPushButton *cmdOkay = creditos::criaRodape(layout, this);
     connect(cmdOkay, &QPushButton::clicked, this, &frmAvancada::cmdOkay_Click);
-    layout->addWidget(cmdOkay, 0, Qt::AlignRight);
-    layout->addWidget(creditos::criaDica(this));
 }
 
 void frmAvancada::carrega()

@@ -57,12 +57,8 @@ frmConfigModem::frmConfigModem(Modulo &modulo, QWidget *pai)
     linhaPrefixo->addWidget(m_prefixo);
     layout->addLayout(linhaPrefixo);
 
-    auto *cmdOkay = new QPushButton(QStringLiteral("Ok"), this);
-    cmdOkay->setObjectName(QStringLiteral("cmdOkay"));
-    cmdOkay->setDefault(true);
+    QPushButton *cmdOkay = creditos::criaRodape(layout, this);
     connect(cmdOkay, &QPushButton::clicked, this, &frmConfigModem::cmdOkay_Click);
-    layout->addWidget(cmdOkay, 0, Qt::AlignRight);
-    layout->addWidget(creditos::criaDica(this));
 }
 
 void frmConfigModem::preseleciona()
