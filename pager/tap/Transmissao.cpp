@@ -178,6 +178,7 @@ std::optional<DadosUsuario> Transmissao::ObtemUsuario(int idUsuario)
 bool Transmissao::Encerra(const QString &tituloNotas)
 {
     m_modulo.Modem().escreve(QByteArrayLiteral("\x04\r"));
+    GravaLogPendente();
     m_modulo.Espera(0.05);
     m_modulo.status().mostraStatus(QStringLiteral(" Mensagem enviada com sucesso."));
     Desliga();
@@ -203,6 +204,7 @@ bool Transmissao::ReabrePortaSePerdida()
 
 void Transmissao::Desliga()
 {
+    GravaLogPendente();
     m_visor.mostraTitulo(kDesconectando);
     if (!LinhaPerdida()) {
         m_modulo.Desconectar();

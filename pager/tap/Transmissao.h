@@ -55,6 +55,7 @@ private:
     bool MontaLinha(const DadosUsuario &dados, QByteArray &linha);
     Resposta TrocaBloco(const QByteArray &linha);
     void GravaLog(const QString &nome, const QString &codigoPager, int idUsuario);
+    void GravaLogPendente();
     bool Encerra(const QString &tituloNotas);
     bool ReabrePortaSePerdida();
     void Desliga();
@@ -67,7 +68,16 @@ private:
     VisorEnvio &m_visor;
     PedidoEnvio m_pedido;
     Calendario m_calendario;
+    struct LinhaDoLog
+    {
+        QDateTime momento;
+        QString nome;
+        QString codigoPager;
+        int idUsuario;
+    };
+
     QByteArray m_resposta;
+    std::optional<LinhaDoLog> m_logPendente;
     QString m_notaRecusa;
     QString m_notasExtras;
     int m_blocosRespondidos = 0;

@@ -10,6 +10,8 @@
 #include "shell/Programa.h"
 #include "shell/Relogio.h"
 
+#include <utility>
+
 using namespace FuncoesTAP;
 
 namespace {
@@ -87,6 +89,7 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
     for (int envios = 1;; ++envios) {
         m_resposta.clear();
         m_modulo.Modem().escreve(linha);
+        GravaLogPendente();
         const bool chegou = m_modulo.AguardaTextos(
             m_resposta, {desconexao, recusa, aceite, erroChecksum}, kJanelaResposta, false);
         if (!chegou) {
@@ -116,8 +119,19 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
 void Transmissao::GravaLog(const QString &nome, const QString &codigoPager, int idUsuario)
 {
     ++m_blocosRespondidos;
-    // One reading of the clock: a row written at midnight never mixes two days.
-    if (m_diretorio.GravaLog(m_calendario(), nome, m_pedido.texto, codigoPager, idUsuario))
+    // One reading of the clock: a row written at midnight never mixes two days. The row
+    // itself is written once the next line has gone out (the next block or the log-off),
+    // so the database's flush to disk runs while the service reads and answers.
+    m_logPendente = LinhaDoLog{m_calendario(), nome, codigoPager, idUsuario};
+}
+
+void Transmissao::GravaLogPendente()
+{
+    if (!m_logPendente)
+        return;
+    const LinhaDoLog linha = *std::exchange(m_logPendente, std::nullopt);
+    if (m_diretorio.GravaLog(
+            linha.momento, linha.nome, m_pedido.texto, linha.codigoPager, linha.idUsuario))
         return;
     if (!m_logFalhou) {
         m_notasExtras += QStringLiteral("A mensagem foi entregue, mas não pôde ser registrada "
