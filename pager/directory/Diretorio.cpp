@@ -6,21 +6,26 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-Diretorio::Diretorio(QSqlDatabase banco)
-    : banco_(std::move(banco))
+Diretorio::Diretorio(const QString &conexao)
+    : conexao_(conexao)
 { }
 
-bool Diretorio::Disponivel(Acesso acesso)
+QSqlDatabase Diretorio::Banco() const
+{
+    return conexao_.isEmpty() ? BancoDeDados() : QSqlDatabase::database(conexao_, false);
+}
+
+bool Diretorio::Disponivel(const QSqlDatabase &banco, Acesso acesso)
 {
     erro_.clear();
-    if (!banco_.isValid() || !banco_.isOpen()) {
+    if (!banco.isValid() || !banco.isOpen()) {
         Falhou(ErroBanco::NaoAberto(acesso));
         return false;
     }
     // The engine keeps writing into a file removed after it was opened, and everything
     // written there would be lost: refuse instead.
-    const QString caminho = banco_.databaseName();
-    if (banco_.driverName() == QLatin1String("QSQLITE") && caminho != QLatin1String(":memory:")
+    const QString caminho = banco.databaseName();
+    if (banco.driverName() == QLatin1String("QSQLITE") && caminho != QLatin1String(":memory:")
         && !QFileInfo::exists(caminho)) {
         Falhou(ErroBanco::ArquivoAusente(caminho, acesso));
         return false;
@@ -28,9 +33,13 @@ bool Diretorio::Disponivel(Acesso acesso)
     return true;
 }
 
-bool Diretorio::Executa(
-    QSqlQuery &consulta, const QString &sql, const QVariantList &valores, Acesso acesso)
+std::optional<QSqlQuery> Diretorio::Executa(
+    const QString &sql, const QVariantList &valores, Acesso acesso)
 {
+    const QSqlDatabase banco = Banco();
+    if (!Disponivel(banco, acesso))
+        return std::nullopt;
+    QSqlQuery consulta(banco);
     consulta.setForwardOnly(true);
     bool ok = consulta.prepare(sql);
     if (ok) {
@@ -43,21 +52,21 @@ bool Diretorio::Executa(
         }
         ok = consulta.exec();
     }
-    if (!ok)
-        Falhou(ErroBanco::Texto(consulta.lastError(), banco_.driverName(), acesso));
-    return ok;
+    if (!ok) {
+        Falhou(ErroBanco::Texto(consulta.lastError(), banco.driverName(), acesso));
+        return std::nullopt;
+    }
+    return consulta;
 }
 
 std::optional<Instantaneo> Diretorio::Le(const QString &sql, const QVariantList &valores)
 {
-    if (!Disponivel(Acesso::Leitura))
-        return std::nullopt;
-    QSqlQuery consulta(banco_);
-    if (!Executa(consulta, sql, valores, Acesso::Leitura))
+    auto consulta = Executa(sql, valores, Acesso::Leitura);
+    if (!consulta)
         return std::nullopt;
     Instantaneo instantaneo;
-    if (!instantaneo.Copia(consulta)) {
-        Falhou(ErroBanco::Texto(consulta.lastError(), banco_.driverName(), Acesso::Leitura));
+    if (!instantaneo.Copia(*consulta)) {
+        Falhou(ErroBanco::Texto(consulta->lastError(), Banco().driverName(), Acesso::Leitura));
         return std::nullopt;
     }
     return instantaneo;
@@ -65,23 +74,18 @@ std::optional<Instantaneo> Diretorio::Le(const QString &sql, const QVariantList 
 
 bool Diretorio::Altera(const QString &sql, const QVariantList &valores)
 {
-    if (!Disponivel(Acesso::Gravacao))
-        return false;
-    QSqlQuery consulta(banco_);
-    return Executa(consulta, sql, valores, Acesso::Gravacao);
+    return Executa(sql, valores, Acesso::Gravacao).has_value();
 }
 
 std::optional<int> Diretorio::InsereComId(const QString &sql, const QVariantList &valores)
 {
-    if (!Disponivel(Acesso::Gravacao))
-        return std::nullopt;
-    QSqlQuery consulta(banco_);
-    if (!Executa(consulta, sql, valores, Acesso::Gravacao))
+    const auto consulta = Executa(sql, valores, Acesso::Gravacao);
+    if (!consulta)
         return std::nullopt;
     // The identifier of the row just inserted, as the engine assigned it: looking it up by
     // name would find an older row of the same name.
     bool ok = false;
-    const int id = consulta.lastInsertId().toInt(&ok);
+    const int id = consulta->lastInsertId().toInt(&ok);
     if (!ok) {
         Falhou(QStringLiteral("Não foi possível gravar os dados: o banco de dados não informou o "
                               "código do novo registro."));
@@ -92,18 +96,19 @@ std::optional<int> Diretorio::InsereComId(const QString &sql, const QVariantList
 
 bool Diretorio::EmTransacao(const std::function<bool()> &passos)
 {
-    if (!Disponivel(Acesso::Gravacao))
+    const QSqlDatabase banco = Banco();
+    if (!Disponivel(banco, Acesso::Gravacao))
         return false;
-    Transacao transacao(banco_);
+    Transacao transacao(banco);
     if (!transacao.Iniciada()) {
-        Falhou(ErroBanco::Texto(transacao.Erro(), banco_.driverName(), Acesso::Gravacao));
+        Falhou(ErroBanco::Texto(transacao.Erro(), banco.driverName(), Acesso::Gravacao));
         return false;
     }
     // A failing step has already worded its error; the guard undoes the earlier steps.
     if (!passos())
         return false;
     if (!transacao.Confirma()) {
-        Falhou(ErroBanco::Texto(transacao.Erro(), banco_.driverName(), Acesso::Gravacao));
+        Falhou(ErroBanco::Texto(transacao.Erro(), banco.driverName(), Acesso::Gravacao));
         return false;
     }
     return true;

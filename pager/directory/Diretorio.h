@@ -8,11 +8,10 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <functional>
 #include <optional>
-
-class QSqlQuery;
 
 // Every statement Tellumo sends to its directory ("Pager.Mdb"), one named operation each,
 // with the tables, columns, filters and orders of the program's catalogue. Values are
@@ -26,7 +25,11 @@ class QSqlQuery;
 class Diretorio
 {
 public:
-    explicit Diretorio(QSqlDatabase banco = BancoDeDados());
+    // On the program's connection (BancoDeDados), looked up at each call, so a Diretorio
+    // may live as long as a window and never keeps the connection from closing.
+    Diretorio() = default;
+    // On another named connection (another operator's, in tests).
+    explicit Diretorio(const QString &conexao);
 
     // Text of the last failure, for the window's message box; empty after a success.
     const QString &Erro() const { return erro_; }
@@ -113,9 +116,10 @@ public:
 private:
     using Acesso = ErroBanco::Acesso;
 
-    bool Disponivel(Acesso acesso);
-    bool Executa(
-        QSqlQuery &consulta, const QString &sql, const QVariantList &valores, Acesso acesso);
+    QSqlDatabase Banco() const;
+    bool Disponivel(const QSqlDatabase &banco, Acesso acesso);
+    std::optional<QSqlQuery> Executa(
+        const QString &sql, const QVariantList &valores, Acesso acesso);
     std::optional<Instantaneo> Le(const QString &sql, const QVariantList &valores = {});
     bool Altera(const QString &sql, const QVariantList &valores);
     std::optional<int> InsereComId(const QString &sql, const QVariantList &valores);
@@ -124,6 +128,6 @@ private:
     bool EmTransacao(const std::function<bool()> &passos);
     void Falhou(const QString &texto) { erro_ = texto; }
 
-    QSqlDatabase banco_;
+    QString conexao_; // empty: the program's connection
     QString erro_;
 };

@@ -1,7 +1,8 @@
 -- The directory of Tellumo ("Pager.Mdb"). Identifiers are given by the engine.
 -- Dates are text: Data_Cadastro "dd/mm/yyyy"; Log.Data "yyyymmdd", Log.Hora "hh:mm".
--- The file keeps the engine's default rollback journal: several operators may share it,
--- also from a network folder, and a copy that is only readable still lists its rows.
+-- Write-ahead log: readers never wait for a writer, and a log row is written without
+-- waiting for the disk twice (the program opens the file with synchronous = NORMAL).
+PRAGMA journal_mode = WAL;
 
 CREATE TABLE Usuarios (
   ID_Usuario    INTEGER PRIMARY KEY AUTOINCREMENT,

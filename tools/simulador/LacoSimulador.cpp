@@ -78,6 +78,12 @@ const char *LacoSimulador::executa()
             motivo = "sinal";
             break;
         }
+        // The simulator holds the terminal side open itself, so a hang-up or an error here
+        // means the line is gone: waiting on would only spin.
+        if ((fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) && !(fds[0].revents & POLLIN)) {
+            motivo = "erro";
+            break;
+        }
         if (fds[0].revents & POLLIN) {
             char bytes[4096];
             const ssize_t n = ::read(linha, bytes, sizeof bytes);

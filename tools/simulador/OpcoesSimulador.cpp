@@ -22,38 +22,38 @@ LeituraOpcoes leOpcoes(const QStringList &argumentos)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Simula um modem Hayes e uma central de radiochamada TAP 1.8 num pseudoterminal.\n"
-        "A primeira linha da saida padrao e o caminho do terminal."));
+        "A primeira linha da saída padrão é o caminho do terminal."));
     const QCommandLineOption ajuda = parser.addHelpOption();
     const QCommandLineOption link = valor(QStringLiteral("link"),
-        QStringLiteral("Cria um link simbolico para o terminal."), QStringLiteral("caminho"));
+        QStringLiteral("Cria um link simbólico para o terminal."), QStringLiteral("caminho"));
     const QCommandLineOption log = valor(QStringLiteral("log"),
         QStringLiteral("Registra discagens e mensagens (um objeto JSON por linha)."),
         QStringLiteral("arquivo"));
     const QCommandLineOption ocupado(
-        QStringLiteral("ocupado"), QStringLiteral("A discagem da BUSY."));
+        QStringLiteral("ocupado"), QStringLiteral("A discagem dá BUSY."));
     const QCommandLineOption semTom(QStringLiteral("sem-tom"),
-        QStringLiteral("A discagem da NO DIALTONE (NO CARRIER com ATX0, X1 ou X3)."));
+        QStringLiteral("A discagem dá NO DIALTONE (NO CARRIER com ATX0, X1 ou X3)."));
     const QCommandLineOption semPortadora(
-        QStringLiteral("sem-portadora"), QStringLiteral("A discagem da NO CARRIER."));
+        QStringLiteral("sem-portadora"), QStringLiteral("A discagem dá NO CARRIER."));
     const QCommandLineOption mudo(
-        QStringLiteral("mudo"), QStringLiteral("Modem morto: nao responde nada, nem eco."));
+        QStringLiteral("mudo"), QStringLiteral("Modem morto: não responde nada, nem eco."));
     const QCommandLineOption semId(
         QStringLiteral("sem-id"), QStringLiteral("A central nunca responde ID=."));
     const QCommandLineOption semAck(
-        QStringLiteral("sem-ack-logon"), QStringLiteral("A central nao responde ao ESC PG1."));
+        QStringLiteral("sem-ack-logon"), QStringLiteral("A central não responde ao ESC PG1."));
     const QCommandLineOption recusa = valor(QStringLiteral("recusa"),
-        QStringLiteral("Codigos de pager recusados (virgulas; pode repetir)."),
+        QStringLiteral("Códigos de pager recusados (vírgulas; pode repetir)."),
         QStringLiteral("codigos"));
     const QList<Inteiro> inteiros = {
         {valor(QStringLiteral("tempo-limite"),
-             QStringLiteral("Termina sozinho apos s segundos (0: nunca)."), QStringLiteral("s")),
+             QStringLiteral("Termina sozinho após s segundos (0: nunca)."), QStringLiteral("s")),
             &OpcoesSimulador::tempoLimiteS},
         {valor(QStringLiteral("nak"),
-             QStringLiteral("Responde NAK n vezes a cada bloco antes de julga-lo."),
+             QStringLiteral("Responde NAK n vezes a cada bloco antes de julgá-lo."),
              QStringLiteral("n")),
             &OpcoesSimulador::naks},
         {valor(QStringLiteral("silencia-apos"),
-             QStringLiteral("Depois de k blocos a central nao responde mais."),
+             QStringLiteral("Depois de k blocos a central não responde mais."),
              QStringLiteral("k")),
             &OpcoesSimulador::silenciaApos},
         {valor(QStringLiteral("desconecta-apos"),
@@ -69,10 +69,10 @@ LeituraOpcoes leOpcoes(const QStringList &argumentos)
              QStringLiteral("n")),
             &OpcoesSimulador::cps},
         {valor(QStringLiteral("tempo-discagem"),
-             QStringLiteral("Duracao da discagem, em ms (500)."), QStringLiteral("ms")),
+             QStringLiteral("Duração da discagem, em ms (500)."), QStringLiteral("ms")),
             &OpcoesSimulador::tempoDiscagemMs},
         {valor(QStringLiteral("guarda"),
-             QStringLiteral("Silencio apos +++ que volta ao modo de comando, em ms (1000)."),
+             QStringLiteral("Silêncio após +++ que volta ao modo de comando, em ms (1000)."),
              QStringLiteral("ms")),
             &OpcoesSimulador::guardaMs},
     };
@@ -102,7 +102,7 @@ LeituraOpcoes leOpcoes(const QStringList &argumentos)
     const int escolhas
         = int(parser.isSet(ocupado)) + int(parser.isSet(semTom)) + int(parser.isSet(semPortadora));
     if (escolhas > 1)
-        return falha(QStringLiteral("use so uma de --ocupado, --sem-tom, --sem-portadora"));
+        return falha(QStringLiteral("use só uma de --ocupado, --sem-tom, --sem-portadora"));
     if (parser.isSet(ocupado))
         o.discagem = OpcoesSimulador::Discagem::Ocupado;
     if (parser.isSet(semTom))
@@ -124,7 +124,7 @@ LeituraOpcoes leOpcoes(const QStringList &argumentos)
         const int n = texto.toInt(&ok);
         if (!ok || n < 0)
             return falha(
-                QStringLiteral("valor invalido para --%1: %2").arg(i.opcao.names().first(), texto));
+                QStringLiteral("valor inválido para --%1: %2").arg(i.opcao.names().first(), texto));
         o.*(i.campo) = n;
     }
     leitura.opcoes = o;

@@ -67,7 +67,7 @@ bool Pseudoterminal::criaLink(const QString &link, QString &erro)
     };
     if (::lstat(destino.constData(), &info) == 0) {
         if (!S_ISLNK(info.st_mode)) {
-            erro = QStringLiteral("%1 existe e nao e um link simbolico").arg(link);
+            erro = QStringLiteral("%1 existe e não é um link simbólico").arg(link);
             return false;
         }
         ::unlink(destino.constData());

@@ -37,19 +37,25 @@ bool CriaBancoVazio(const QString &pasta, const QString &nomeArquivo, QString *e
             ok = false;
             motivo = db.lastError().text();
         }
-        // One transaction: one write to the disk instead of one per table.
-        ok = ok && db.transaction();
+        // The tables in one transaction (one write to the disk instead of one per table);
+        // the file's settings (PRAGMA) cannot change inside one and come first.
+        bool emTransacao = false;
         const QStringList comandos = sql.split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (const QString &comando : comandos) {
             if (!ok || comando.trimmed().isEmpty())
                 continue;
+            if (!emTransacao && !comando.trimmed().startsWith(QLatin1String("PRAGMA"))) {
+                emTransacao = ok = db.transaction();
+                if (!ok)
+                    motivo = db.lastError().text();
+            }
             QSqlQuery q(db);
             if (!q.exec(comando)) {
                 ok = false;
                 motivo = q.lastError().text();
             }
         }
-        if (ok && !db.commit()) {
+        if (ok && emTransacao && !db.commit()) {
             ok = false;
             motivo = db.lastError().text();
         }

@@ -102,7 +102,7 @@ private slots:
             : (AbreBancoDeDados(banco_->Pasta(), "Pager.Mdb"), BancoDeDados());
         QVERIFY(db.isOpen());
         {
-            Diretorio d(db);
+            Diretorio d(db.connectionName());
             QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
             QVERIFY(!d.InsereUsuario({}, "2", QDate(2026, 1, 1), "Bia", {g1_}));
             QCOMPARE(d.Erro(), kProtegido);
@@ -131,14 +131,18 @@ private slots:
         QVERIFY(!QFile::exists(banco_->Caminho()));
     }
 
-    void bancoFechadoDaErro()
+    void bancoFechadoDaErroEReabertoVolta()
     {
-        FechaBancoDeDados();
+        // A window's Diretorio outlives a close and a reopening of the connection.
         Diretorio d;
+        FechaBancoDeDados();
         QVERIFY(!d.ListaLog());
         QCOMPARE(d.Erro(),
             QStringLiteral("Não foi possível ler os dados: o banco de dados não está aberto."));
         QVERIFY(!d.RegravaGruposDoUsuario(ana_, {}));
+        QVERIFY(AbreBancoDeDados(banco_->Pasta(), QStringLiteral("Pager.Mdb")));
+        QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
+        QVERIFY(d.Erro().isEmpty());
     }
 
     void outroProgramaSegurandoOArquivo()
@@ -149,7 +153,7 @@ private slots:
         QVERIFY(outro.transaction());
         QVERIFY(QSqlQuery(outro).exec("INSERT INTO Grupos (Nome_Grupo) VALUES ('G3')"));
         {
-            Diretorio d(apressado);
+            Diretorio d(QStringLiteral("apressado"));
             QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
             QElapsedTimer relogio;
             relogio.start();
@@ -176,7 +180,7 @@ private slots:
             const QString conexao = QStringLiteral("operador%1").arg(n);
             {
                 QSqlDatabase db = BancoDeTeste::AbreConexao(banco_->Caminho(), conexao);
-                Diretorio d(db);
+                Diretorio d(db.connectionName());
                 for (int i = 0; i < kPorOperador; ++i) {
                     const QString nome = QStringLiteral("op%1-%2").arg(n).arg(i);
                     const auto id = d.InsereUsuario({}, nome, QDate(2026, 1, 1), nome, {g1_});

@@ -20,10 +20,10 @@ bool ProcessoSimulador::inicia(const QStringList &opcoes, int esperaMs)
     caminhoPty.clear();
     mensagemErro.clear();
     QFile::remove(arquivoLog());
-    QStringList argumentos = opcoes;
-    argumentos << QStringLiteral("--log") << arquivoLog();
-    if (!opcoes.contains(QStringLiteral("--tempo-limite")))
-        argumentos << QStringLiteral("--tempo-limite") << QStringLiteral("120");
+    // The last value of an option counts: the caller's time limit wins over the default.
+    const QStringList argumentos
+        = QStringList{QStringLiteral("--tempo-limite"), QStringLiteral("120")} + opcoes
+        + QStringList{QStringLiteral("--log"), arquivoLog()};
     processo.start(executavel(), argumentos);
     if (!processo.waitForStarted(esperaMs)) {
         mensagemErro = processo.errorString();
@@ -34,7 +34,7 @@ bool ProcessoSimulador::inicia(const QStringList &opcoes, int esperaMs)
         if (prazo.hasExpired() || !processo.waitForReadyRead(int(prazo.remainingTime()))) {
             mensagemErro = QString::fromLocal8Bit(processo.readAllStandardError()).trimmed();
             if (mensagemErro.isEmpty())
-                mensagemErro = QStringLiteral("o simulador nao informou o terminal");
+                mensagemErro = QStringLiteral("o simulador não informou o terminal");
             para();
             return false;
         }
