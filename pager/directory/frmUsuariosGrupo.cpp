@@ -4,6 +4,7 @@
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
+#include "ListasDoDiretorio.h"
 #include "shell/Creditos.h"
 
 #include <QCollator>
@@ -128,7 +129,7 @@ void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
         return;
     }
     if (nomes.isEmpty()) {
-        ambiente_.caixa.mostra(QStringLiteral("Advertência:"),
+        ambiente_.caixa->mostra(QStringLiteral("Advertência:"),
             QStringLiteral("Não há usuários cadastrados neste grupo."),
             CaixaMensagem::Icone::Informacao);
         return;
@@ -143,19 +144,17 @@ void frmUsuariosGrupo::PreencheUsuarios()
 {
     const QSignalBlocker bloqueio(cmbUsuarios_);
     cmbUsuarios_->clear();
-    std::optional<Instantaneo> usuarios;
+    std::optional<QList<listas::Item>> usuarios;
     {
         CursorOcupado ocupado;
-        usuarios = diretorio_.ListaUsuarios();
+        usuarios = listas::Usuarios(diretorio_);
     }
     if (!usuarios) {
         ambiente_.MostraFalha(diretorio_);
         return;
     }
-    for (; !usuarios->NoFim(); usuarios->Proximo()) {
-        cmbUsuarios_->addItem(usuarios->Campo(QStringLiteral("Nome_Usuario")).toString(),
-            usuarios->Campo(QStringLiteral("ID_Usuario")).toInt());
-    }
+    for (const listas::Item &usuario : *usuarios)
+        cmbUsuarios_->addItem(usuario.nome, usuario.id);
     if (cmbUsuarios_->count() > 0)
         cmbUsuarios_->setCurrentIndex(0);
 }

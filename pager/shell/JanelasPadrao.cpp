@@ -15,9 +15,11 @@ namespace {
 // windows.
 AmbienteJanela AmbienteDoPrincipal(frmPrincipal &principal)
 {
-    return {principal.caixa(),
-        [&principal](const QString &texto) { principal.mostraStatus(texto); },
-        [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); }, {}};
+    AmbienteJanela ambiente;
+    ambiente.caixa = &principal.caixa();
+    ambiente.status = &principal;
+    ambiente.executaDialogo = [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); };
+    return ambiente;
 }
 
 } // namespace

@@ -12,17 +12,20 @@ CenarioDeJanelas::CenarioDeJanelas() = default;
 
 AmbienteJanela CenarioDeJanelas::Ambiente()
 {
-    return {caixa, [this](const QString &texto) { status.append(texto); },
-        [this](QDialog &dialogo) {
-            dialogosAbertos.append(dialogo.objectName());
-            dialogo.show();
-            if (operador)
-                operador(dialogo);
-            // Whatever the operator left open is put away without its own questions.
-            if (dialogo.isVisible())
-                dialogo.done(QDialog::Rejected);
-        },
-        [this] { ++bipes; }};
+    AmbienteJanela ambiente;
+    ambiente.caixa = &caixa;
+    ambiente.status = &status;
+    ambiente.executaDialogo = [this](QDialog &dialogo) {
+        dialogosAbertos.append(dialogo.objectName());
+        dialogo.show();
+        if (operador)
+            operador(dialogo);
+        // Whatever the operator left open is put away without its own questions.
+        if (dialogo.isVisible())
+            dialogo.done(QDialog::Rejected);
+    };
+    ambiente.bipe = [this] { ++bipes; };
+    return ambiente;
 }
 
 int CenarioDeJanelas::Usuario(const QString &nome)
