@@ -102,10 +102,13 @@ std::optional<int> frmUsuariosGrupo::GrupoEscolhido()
 
 void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
 {
+    if (cmbGrupos_->count() == 0)
+        return;
+    // A group another operator deleted meanwhile shows no members.
+    lstUsuarios_->clear();
     const std::optional<int> idGrupo = GrupoEscolhido();
     if (!idGrupo)
         return;
-    lstUsuarios_->clear();
     QStringList nomes;
     bool falhou = false;
     {
