@@ -4,6 +4,21 @@
 #include "Diretorio.h"
 
 #include <QApplication>
+#include <QDialog>
+
+void AmbienteJanela::Status(const QString &texto) const
+{
+    if (mostraStatus)
+        mostraStatus(texto);
+}
+
+void AmbienteJanela::Executa(QDialog &dialogo) const
+{
+    if (executaDialogo)
+        executaDialogo(dialogo);
+    else
+        dialogo.exec();
+}
 
 void AmbienteJanela::Bipe() const
 {
@@ -15,5 +30,5 @@ void AmbienteJanela::Bipe() const
 
 void AmbienteJanela::MostraFalha(const Diretorio &diretorio) const
 {
-    caixa->mostra(QStringLiteral("Erro:"), diretorio.Erro(), CaixaMensagem::Icone::Informacao);
+    caixa.mostra(QStringLiteral("Erro:"), diretorio.Erro(), CaixaMensagem::Icone::Informacao);
 }

@@ -107,7 +107,7 @@ bool frmCadastraGrupo::SemGrupos()
 {
     if (cmbGrupos_->count() > 0)
         return false;
-    ambiente_.caixa->mostra(QStringLiteral("Erro:"),
+    ambiente_.caixa.mostra(QStringLiteral("Erro:"),
         QStringLiteral("Desculpe, mas você deve possuir pelo menos um grupo cadastrado para poder "
                        "excluí-lo."),
         CaixaMensagem::Icone::Informacao);
@@ -118,9 +118,9 @@ void frmCadastraGrupo::AbreDialogo(frmCadastraGrupos &dialogo, const QString &st
 {
     // The hourglass stays on this window only: the dialog above it takes the input.
     setCursor(Qt::WaitCursor);
-    ambiente_.mostraStatus(status);
-    ambiente_.executa(dialogo);
-    ambiente_.mostraStatus(programa::Pronto());
+    ambiente_.Status(status);
+    ambiente_.Executa(dialogo);
+    ambiente_.Status(programa::Pronto());
     unsetCursor();
     Form_Load();
 }
@@ -155,13 +155,13 @@ void frmCadastraGrupo::cmdExcluirGrupo_Click()
 {
     if (SemGrupos())
         return;
-    const auto resposta = ambiente_.caixa->pergunta(QStringLiteral("Importante:"),
+    const auto resposta = ambiente_.caixa.pergunta(QStringLiteral("Importante:"),
         QStringLiteral("Você está certo de que deseja excluir este grupo do cadastro?\n"
                        "A exclusão deste grupo irá excluir toda a referência dos usuários nele "
                        "contido."));
     if (resposta != CaixaMensagem::Resposta::Sim)
         return;
-    ambiente_.mostraStatus(QStringLiteral(" Excluindo Grupo de Usuários..."));
+    ambiente_.Status(QStringLiteral(" Excluindo Grupo de Usuários..."));
     bool excluido = false;
     {
         CursorOcupado ocupado;
@@ -169,7 +169,7 @@ void frmCadastraGrupo::cmdExcluirGrupo_Click()
     }
     if (!excluido)
         ambiente_.MostraFalha(diretorio_);
-    ambiente_.mostraStatus(programa::Pronto());
+    ambiente_.Status(programa::Pronto());
     Form_Load();
 }
 

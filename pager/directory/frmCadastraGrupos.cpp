@@ -78,7 +78,7 @@ void frmCadastraGrupos::cmdCadastrarGrupo_Click()
 {
     const QString nome = txtNomeGrupo_->text();
     if (nome.isEmpty()) {
-        ambiente_.caixa->mostra(QStringLiteral("Advertência:"),
+        ambiente_.caixa.mostra(QStringLiteral("Advertência:"),
             QStringLiteral("Desculpe, mas para criar ou atualizar um grupo é indispensável que "
                            "este possua um nome."),
             CaixaMensagem::Icone::Informacao);
@@ -105,7 +105,7 @@ bool frmCadastraGrupos::Grava(const QString &nome, const QString &descricao)
         }
         if (!iguais->NoFim()) {
             iguais->Fecha();
-            ambiente_.caixa->mostra(QStringLiteral("Erro:"),
+            ambiente_.caixa.mostra(QStringLiteral("Erro:"),
                 QStringLiteral("Desculpe, mas você não deve possuir dois grupos de usuários com "
                                "o mesmo nome."),
                 CaixaMensagem::Icone::Informacao);
@@ -127,7 +127,7 @@ bool frmCadastraGrupos::Grava(const QString &nome, const QString &descricao)
 void frmCadastraGrupos::cmdRetornar_Click()
 {
     if (NovoGrupo() && !txtNomeGrupo_->text().isEmpty()) {
-        const auto resposta = ambiente_.caixa->pergunta(QStringLiteral("Atenção:"),
+        const auto resposta = ambiente_.caixa.pergunta(QStringLiteral("Atenção:"),
             QStringLiteral("Você realmente deseja cancelar este procedimento? Os dados não serão "
                            "salvos."));
         if (resposta != CaixaMensagem::Resposta::Sim)

@@ -132,7 +132,7 @@ void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
         return;
     }
     if (nomes.isEmpty()) {
-        ambiente_.caixa->mostra(QStringLiteral("Advertência:"),
+        ambiente_.caixa.mostra(QStringLiteral("Advertência:"),
             QStringLiteral("Não há usuários cadastrados neste grupo."),
             CaixaMensagem::Icone::Informacao);
         return;

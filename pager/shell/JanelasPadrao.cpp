@@ -15,11 +15,9 @@ namespace {
 // windows.
 AmbienteJanela AmbienteDoPrincipal(frmPrincipal &principal)
 {
-    AmbienteJanela ambiente;
-    ambiente.caixa = &principal.caixa();
-    ambiente.status = &principal;
-    ambiente.executaDialogo = [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); };
-    return ambiente;
+    return {principal.caixa(),
+        [&principal](const QString &texto) { principal.mostraStatus(texto); },
+        [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); }, {}};
 }
 
 } // namespace

@@ -12,20 +12,17 @@ CenarioDeJanelas::CenarioDeJanelas() = default;
 
 AmbienteJanela CenarioDeJanelas::Ambiente()
 {
-    AmbienteJanela ambiente;
-    ambiente.caixa = &caixa;
-    ambiente.status = &status;
-    ambiente.executaDialogo = [this](QDialog &dialogo) {
-        dialogosAbertos.append(dialogo.objectName());
-        dialogo.show();
-        if (operador)
-            operador(dialogo);
-        // Whatever the operator left open is put away without its own questions.
-        if (dialogo.isVisible())
-            dialogo.done(QDialog::Rejected);
-    };
-    ambiente.bipe = [this] { ++bipes; };
-    return ambiente;
+    return {caixa, [this](const QString &texto) { status.mostraStatus(texto); },
+        [this](QDialog &dialogo) {
+            dialogosAbertos.append(dialogo.objectName());
+            dialogo.show();
+            if (operador)
+                operador(dialogo);
+            // Whatever the operator left open is put away without its own questions.
+            if (dialogo.isVisible())
+                dialogo.done(QDialog::Rejected);
+        },
+        [this] { ++bipes; }};
 }
 
 int CenarioDeJanelas::Usuario(const QString &nome)
