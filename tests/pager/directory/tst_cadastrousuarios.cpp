@@ -80,11 +80,11 @@ class TestCadastroUsuarios : public QObject
         std::function<void(const QString &)> historico = {})
     {
         frmVisualizaUsuarios::Dependencias d;
-        d.caixa = &caixa_;
-        d.status = &status_;
-        d.executaDialogo = std::move(dialogo);
         d.ExibeHistorico = std::move(historico);
-        return std::make_unique<frmVisualizaUsuarios>(std::move(d));
+        return std::make_unique<frmVisualizaUsuarios>(
+            AmbienteJanela{caixa_, [this](const QString &t) { status_.mostraStatus(t); },
+                std::move(dialogo), {}},
+            std::move(d));
     }
     static QString Detalhes(frmVisualizaUsuarios &v)
     {
