@@ -9,6 +9,7 @@
 #include "directory/frmVisualizaUsuarios.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -270,6 +271,10 @@ private Q_SLOTS:
         nome->setFocus();
         Digita(nome, QStringLiteral("Zoéő€"));
         QCOMPARE(nome->text(), QStringLiteral("Zoé€"));
+        QApplication::clipboard()->setText(QStringLiteral(" Łódź"));
+        nome->paste();
+        QCOMPARE(nome->text(), QStringLiteral("Zoé€"));
+        QCOMPARE(nome->cursorPosition(), 4);
         QTest::keyClicks(nome, QString(60, QLatin1Char('x')));
         QCOMPARE(nome->text().size(), 50);
         auto *pager = Filho<QLineEdit>(d, "txtPagerID");
