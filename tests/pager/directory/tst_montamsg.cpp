@@ -154,6 +154,10 @@ private Q_SLOTS:
         QCOMPARE(Itens(*j), QStringList({QStringLiteral("Vendas")}));
         QVERIFY(Filho<QToolButton>(*j, "cmdCadastrar")->isHidden());
         QVERIFY(Filho<QToolButton>(*j, "cmdAlterar")->isHidden());
+        // Pressing the chosen option again leaves it chosen.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(Filho<QRadioButton>(*j, "optListaPorGrupo")->isChecked());
+        QVERIFY(!porUsuario->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QVERIFY(porUsuario->isChecked());
         QCOMPARE(Itens(*j), QStringList({QStringLiteral("Ana")}));
