@@ -46,23 +46,17 @@ JanelasDoPrincipal JanelasPadrao()
     };
     janelas.visualizaUsuarios = [](frmPrincipal &principal) {
         frmVisualizaUsuarios::Dependencias d;
-        d.caixa = &principal.caixa();
-        d.status = &principal;
-        d.executaDialogo = [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); };
         d.ExibeHistorico = [&principal](const QString &idUsuario) {
             ::ExibeHistorico(principal.areaMdi(), principal.caixa(), idUsuario.toInt());
         };
-        frmVisualizaUsuarios janela(std::move(d), &principal);
+        frmVisualizaUsuarios janela(AmbienteDoPrincipal(principal), std::move(d), &principal);
         principal.executaDialogo(janela);
     };
     janelas.montaMsg = [](frmPrincipal &principal) {
         frmMontaMsg::Dependencias d;
-        d.caixa = &principal.caixa();
         d.ini = &principal.ini();
-        d.status = &principal;
-        d.executaDialogo = [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); };
         // d.mostraShowDoEnvio: the send window, set when the transmission joins.
-        frmMontaMsg janela(std::move(d), &principal);
+        frmMontaMsg janela(AmbienteDoPrincipal(principal), std::move(d), &principal);
         principal.executaDialogo(janela);
     };
     return janelas;
