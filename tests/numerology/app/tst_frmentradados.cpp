@@ -154,6 +154,19 @@ private Q_SLOTS:
         QVERIFY(!d.janela.isVisible());
     }
 
+    // Enter in a half-filled date box still reaches cmdOkay, which refuses the date.
+    void enterNaDataIncompleta()
+    {
+        Dialogo d;
+        QTest::keyClicks(d.nome, QStringLiteral("Ana"));
+        QTest::keyClick(d.nome, Qt::Key_Return);
+        QTest::keyClicks(d.data, QStringLiteral("251270"));
+        QTest::keyClick(d.data, Qt::Key_Return);
+        QCOMPARE(d.caixa.textos(), QStringList{MensagemData});
+        QVERIFY(d.janela.isVisible());
+        QCOMPARE(d.nome->text(), QStringLiteral("Ana"));
+    }
+
     void cancelarRecusa()
     {
         Dialogo d;
