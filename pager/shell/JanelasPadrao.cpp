@@ -3,6 +3,7 @@
 #include "directory/frmMontaMsg.h"
 #include "directory/frmVisualizaUsuarios.h"
 #include "frmPrincipal.h"
+#include "tap/frmShowDoEnvio.h"
 
 JanelasDoPrincipal JanelasPadrao()
 {
@@ -27,7 +28,7 @@ JanelasDoPrincipal JanelasPadrao()
         d.ini = &principal.ini();
         d.status = &principal;
         d.executaDialogo = [&principal](QDialog &dialogo) { principal.executaDialogo(dialogo); };
-        // d.mostraShowDoEnvio: the send window, set when the transmission joins.
+        d.mostraShowDoEnvio = ShowDoEnvio(principal.modulo());
         frmMontaMsg janela(std::move(d), &principal);
         principal.executaDialogo(janela);
     };
