@@ -1,13 +1,30 @@
 #include "BancadaEnvio.h"
+#include "BancoDeTeste.h"
+#include "Digita.h"
 #include "ProcessoSimulador.h"
+#include "directory/frmMontaMsg.h"
+#include "shell/JanelasDoPrincipal.h"
 #include "shell/LinhaSerialPosix.h"
 #include "shell/RelogioReal.h"
+#include "shell/frmPrincipal.h"
 #include "tap/Transmissao.h"
 
 #include <QJsonObject>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
+
+// Code and text of each page the service delivered (or refused, by event), in order.
+QStringList paginas(const ProcessoSimulador &simulador, const QString &evento)
+{
+    QStringList linhas;
+    for (const QJsonObject &r : simulador.registros(evento)) {
+        linhas.append(r.value(QStringLiteral("codigo")).toString() + QLatin1Char('|')
+            + r.value(QStringLiteral("texto")).toString());
+    }
+    return linhas;
+}
 
 // Tellumo's own line, clock and settings against the simulator on a pseudo-terminal.
 struct Ponta
@@ -62,16 +79,7 @@ struct Ponta
         return linhas;
     }
 
-    // Code and text of each page the service delivered or refused, in order.
-    QStringList paginas(const QString &evento) const
-    {
-        QStringList linhas;
-        for (const QJsonObject &r : simulador.registros(evento)) {
-            linhas.append(r.value(QStringLiteral("codigo")).toString() + QLatin1Char('|')
-                + r.value(QStringLiteral("texto")).toString());
-        }
-        return linhas;
-    }
+    QStringList paginas(const QString &evento) const { return ::paginas(simulador, evento); }
 };
 
 const QString kTexto = QStringLiteral("Reunião às 15h");
@@ -127,7 +135,59 @@ private Q_SLOTS:
         QVERIFY(p.caixa.ultimo().texto.contains(QStringLiteral("código 2002")));
         QCOMPARE(p.simulador.registros(QStringLiteral("nak")).size(), 0);
     }
+
+    // The program as the demo runs it: main window, its own line and clock, the compose
+    // window from the menu, the send window from the compose window.
+    void pelaJanelaPrincipal()
+    {
+        ProcessoSimulador simulador;
+        QVERIFY2(simulador.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
+            qPrintable(simulador.erro()));
+        QTemporaryDir programa;
+        QTemporaryDir configuracao;
+        QVERIFY(BancoDeTeste::CriaBancoVazio(programa.path()));
+        ArquivoIni ini(configuracao.path(), QStringLiteral("Tellumo.INI"));
+        ini.GravaPerfil(
+            QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
+        CaixaMensagemGravada caixa;
+        QString textoAposEnvio = QStringLiteral("<não enviado>");
+        frmPrincipal::Dependencias d;
+        d.pastaPrograma = programa.path();
+        d.pastaConfiguracao = configuracao.path();
+        d.caixa = &caixa;
+        d.janelas = JanelasPadrao();
+        d.executaDialogo = [&](QDialog &dialogo) {
+            auto *montaMsg = qobject_cast<frmMontaMsg *>(&dialogo);
+            if (!montaMsg)
+                return;
+            montaMsg->show();
+            auto *texto = montaMsg->findChild<QPlainTextEdit *>(QStringLiteral("txtMensagem"));
+            Digita(texto, kTexto);
+            montaMsg->cmdEnviar_Click();
+            textoAposEnvio = texto->toPlainText();
+            montaMsg->cmdRetornar_Click();
+        };
+        {
+            frmPrincipal principal(std::move(d));
+            QVERIFY(principal.Form_Load());
+            Diretorio diretorio;
+            QVERIFY(diretorio.InsereUsuario(QStringLiteral("-"), QStringLiteral("4321"),
+                QDate(2026, 12, 1), QStringLiteral("Ana")));
+            principal.mnuDigitarEnviar_Click();
+            QCOMPARE(caixa.textos(), QStringList());
+            QCOMPARE(textoAposEnvio, QString());
+            QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
+            // The compose window folds the letters it knows as they are typed.
+            const QString digitado = QStringLiteral("Reuniao as 15h");
+            QCOMPARE(BancoDeTeste::Coluna(diretorio.ListaLog(), QStringLiteral("Mensagem")),
+                QStringList{digitado});
+            QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
+                QStringList{QStringLiteral("4321|") + kNaLinha});
+        }
+        FechaBancoDeDados();
+    }
 };
 
-QTEST_GUILESS_MAIN(TestEnvioPonta)
+QTEST_MAIN(TestEnvioPonta)
 #include "tst_envioponta.moc"
