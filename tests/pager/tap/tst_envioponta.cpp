@@ -91,20 +91,6 @@ class TestEnvioPonta : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void umUsuario()
-    {
-        Ponta p;
-        QVERIFY2(p.inicia({}), qPrintable(p.simulador.erro() + p.linha.erro()));
-        const int id = p.cadastra(QStringLiteral("Ana"), QStringLiteral("1234567"));
-        QVERIFY(p.envia(PedidoEnvio::Modo::Usuario, id, kTexto));
-        QCOMPARE(p.caixa.textos(), QStringList());
-        QCOMPARE(p.paginas(QStringLiteral("pagina")),
-            QStringList{QStringLiteral("1234567|") + kNaLinha});
-        QCOMPARE(p.log(), QStringList{QStringLiteral("1234567|") + kTexto});
-        QCOMPARE(p.simulador.registros(QStringLiteral("logoff")).size(), 1);
-        QVERIFY(p.linha.aberta());
-    }
-
     void grupoComUmCodigoRecusado()
     {
         Ponta p;
@@ -136,9 +122,41 @@ private Q_SLOTS:
         QCOMPARE(p.simulador.registros(QStringLiteral("nak")).size(), 0);
     }
 
+    // The modem is pulled out while the service is silent on the second block: the
+    // simulator ends by itself at 6 s, inside that block's 5-second wait.
+    void linhaSomeNoMeio()
+    {
+        Ponta p;
+        QVERIFY2(p.inicia({QStringLiteral("--silencia-apos"), QStringLiteral("1"),
+                     QStringLiteral("--tempo-limite"), QStringLiteral("6")}),
+            qPrintable(p.simulador.erro() + p.linha.erro()));
+        const QList<int> membros{p.cadastra(QStringLiteral("Ana"), QStringLiteral("1001")),
+            p.cadastra(QStringLiteral("Bia"), QStringLiteral("2002"))};
+        const int grupo
+            = p.diretorio.InsereGrupo(QStringLiteral("Equipe"), QStringLiteral("E")).value_or(-1);
+        for (int m : membros)
+            p.diretorio.InsereUsuarioNoGrupo(m, grupo);
+        QVERIFY(!p.envia(PedidoEnvio::Modo::Grupo, grupo, kTexto));
+        QCOMPARE(p.log(), QStringList{QStringLiteral("1001|") + kTexto});
+        QCOMPARE(p.caixa.quantidade(), 1);
+        QVERIFY(p.caixa.ultimo().texto.contains(QStringLiteral("modem foi interrompida")));
+        QVERIFY(!p.linha.aberta());
+
+        // Plugged in again (a new terminal): the next send opens the port and delivers.
+        ProcessoSimulador outro;
+        QVERIFY2(outro.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
+            qPrintable(outro.erro()));
+        p.ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), outro.pty());
+        p.caixa.limpa();
+        QVERIFY(p.envia(PedidoEnvio::Modo::Grupo, grupo, kTexto));
+        QCOMPARE(p.caixa.textos(), QStringList());
+        QCOMPARE(paginas(outro, QStringLiteral("pagina")).size(), 2);
+        QCOMPARE(p.log().size(), 3);
+    }
+
     // The program as the demo runs it: main window, its own line and clock, the compose
     // window from the menu, the send window from the compose window.
-    void pelaJanelaPrincipal()
+    void umUsuarioPelaJanelaPrincipal()
     {
         ProcessoSimulador simulador;
         QVERIFY2(simulador.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
