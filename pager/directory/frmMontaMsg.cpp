@@ -5,7 +5,6 @@
 #include "DigitacaoMensagem.h"
 #include "EntradaDeTexto.h"
 #include "EstadoGlobal.h"
-#include "GravacaoDeUsuario.h"
 #include "ListasDoDiretorio.h"
 #include "frmCadastraUsuarios.h"
 #include "shell/Creditos.h"
@@ -24,8 +23,9 @@ namespace {
 constexpr int kTamanhoMensagem = 240;
 }
 
-frmMontaMsg::frmMontaMsg(Dependencias dependencias, QWidget *pai)
+frmMontaMsg::frmMontaMsg(AmbienteJanela ambiente, Dependencias dependencias, QWidget *pai)
     : QDialog(pai)
+    , m_ambiente(std::move(ambiente))
     , m_dep(std::move(dependencias))
 {
     setObjectName(QStringLiteral("frmMontaMsg"));
@@ -141,7 +141,7 @@ void frmMontaMsg::Lista(Listagem listagem)
         itens = porUsuario ? listas::Usuarios(m_diretorio) : listas::Grupos(m_diretorio);
     }
     if (!itens) {
-        AvisaFalhaDoDiretorio(*m_dep.caixa, m_diretorio);
+        m_ambiente.MostraFalha(m_diretorio);
         return;
     }
     for (const listas::Item &item : *itens) {
@@ -230,13 +230,13 @@ void frmMontaMsg::LimpaMensagem()
 void frmMontaMsg::cmdEnviar_Click()
 {
     if (m_cmbUsuario->count() == 0) {
-        m_dep.caixa->mostra(QStringLiteral("Advertência:"),
+        m_ambiente.caixa.mostra(QStringLiteral("Advertência:"),
             QStringLiteral("Favor selecionar o destinatário antes de enviar a mensagem."),
             CaixaMensagem::Icone::Informacao);
         return;
     }
     if (m_txtMensagem->toPlainText().isEmpty()) {
-        m_dep.caixa->mostra(QStringLiteral("Advertência:"),
+        m_ambiente.caixa.mostra(QStringLiteral("Advertência:"),
             QStringLiteral("Favor digitar a mensagem para depois enviá-la."),
             CaixaMensagem::Icone::Informacao);
         m_txtMensagem->setFocus(Qt::OtherFocusReason);
@@ -248,14 +248,14 @@ void frmMontaMsg::cmdEnviar_Click()
     if (!m_dep.mostraShowDoEnvio)
         return;
     m_dep.mostraShowDoEnvio(*this, pedido);
-    m_dep.mostraStatus(programa::Pronto());
+    m_ambiente.Status(programa::Pronto());
 }
 
 void frmMontaMsg::cmdCadastrar_Click()
 {
     {
-        frmCadastraUsuarios dialogo(*m_dep.caixa, this);
-        m_dep.executa(dialogo);
+        frmCadastraUsuarios dialogo(m_ambiente.caixa, this);
+        m_ambiente.Executa(dialogo);
     }
     ListaNoModoAtual();
 }
@@ -263,15 +263,15 @@ void frmMontaMsg::cmdCadastrar_Click()
 void frmMontaMsg::cmdAlterar_Click()
 {
     if (m_cmbUsuario->count() == 0) {
-        m_dep.caixa->mostra(QStringLiteral("Erro:"),
+        m_ambiente.caixa.mostra(QStringLiteral("Erro:"),
             QStringLiteral("Não há nenhum dado selecionado."), CaixaMensagem::Icone::Informacao);
         return;
     }
     {
-        frmCadastraUsuarios dialogo(*m_dep.caixa, this);
+        frmCadastraUsuarios dialogo(m_ambiente.caixa, this);
         if (!dialogo.CarregaDoDiretorio(Pedido().identificador))
             return;
-        m_dep.executa(dialogo);
+        m_ambiente.Executa(dialogo);
     }
     ListaNoModoAtual();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DependenciasDaJanela.h"
+#include "AmbienteJanela.h"
 #include "Diretorio.h"
 #include "OpcaoListagem.h"
 #include "tap/PedidoEnvio.h"
@@ -28,14 +28,14 @@ public:
     // transmission of `pedido`; after a delivery that completed it calls LimpaMensagem().
     using MostraShowDoEnvio = std::function<void(frmMontaMsg &, const PedidoEnvio &pedido)>;
 
-    struct Dependencias : DependenciasDaJanela
+    struct Dependencias
     {
         ArquivoIni *ini = nullptr; // required: "LISTAGEM" / "Opção"
         // While it is empty, send stops once MensagemAnterior and EnvioIniciado are set.
         MostraShowDoEnvio mostraShowDoEnvio;
     };
 
-    explicit frmMontaMsg(Dependencias dependencias, QWidget *pai = nullptr);
+    frmMontaMsg(AmbienteJanela ambiente, Dependencias dependencias, QWidget *pai = nullptr);
 
     void AjustaINIOpcao();
     void ListaPorUsuario();
@@ -65,6 +65,7 @@ private:
     void ListaNoModoAtual();
     void MarcaOpcao(Listagem listagem);
 
+    AmbienteJanela m_ambiente;
     Dependencias m_dep;
     Diretorio m_diretorio;
     QRadioButton *m_optListaPorUsuario = nullptr;

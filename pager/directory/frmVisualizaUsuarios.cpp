@@ -3,7 +3,6 @@
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
-#include "GravacaoDeUsuario.h"
 #include "ListasDoDiretorio.h"
 #include "TextosDoCadastro.h"
 #include "frmCadastraUsuarios.h"
@@ -25,8 +24,10 @@ QString NenhumUsuario()
 }
 } // namespace
 
-frmVisualizaUsuarios::frmVisualizaUsuarios(Dependencias dependencias, QWidget *pai)
+frmVisualizaUsuarios::frmVisualizaUsuarios(
+    AmbienteJanela ambiente, Dependencias dependencias, QWidget *pai)
     : QDialog(pai)
+    , m_ambiente(std::move(ambiente))
     , m_dep(std::move(dependencias))
 {
     setObjectName(QStringLiteral("frmVisualizaUsuarios"));
@@ -104,7 +105,7 @@ bool frmVisualizaUsuarios::AtualizaListaDeUsuarios()
         usuarios = listas::Usuarios(m_diretorio);
     }
     if (!usuarios) {
-        AvisaFalhaDoDiretorio(*m_dep.caixa, m_diretorio);
+        m_ambiente.MostraFalha(m_diretorio);
         return false;
     }
     for (const listas::Item &usuario : *usuarios) {
@@ -137,7 +138,7 @@ void frmVisualizaUsuarios::ExibeInfoUsuario()
             grupos = m_diretorio.GruposDistintosDoUsuario(id);
     }
     if (!usuario || !grupos) {
-        AvisaFalhaDoDiretorio(*m_dep.caixa, m_diretorio);
+        m_ambiente.MostraFalha(m_diretorio);
         return;
     }
     m_pnlDescricaoGrupo->setText(
@@ -150,7 +151,8 @@ bool frmVisualizaUsuarios::SemUsuarios()
 {
     if (m_cmbUsuario->count() > 0)
         return false;
-    m_dep.caixa->mostra(QStringLiteral("Erro:"), NenhumUsuario(), CaixaMensagem::Icone::Informacao);
+    m_ambiente.caixa.mostra(
+        QStringLiteral("Erro:"), NenhumUsuario(), CaixaMensagem::Icone::Informacao);
     return true;
 }
 
@@ -164,12 +166,12 @@ void frmVisualizaUsuarios::Reexibe()
 
 void frmVisualizaUsuarios::cmdCadastrarGrupo_Click()
 {
-    m_dep.mostraStatus(QStringLiteral(" Inserindo um novo usuário no cadastro ..."));
+    m_ambiente.Status(QStringLiteral(" Inserindo um novo usuário no cadastro ..."));
     {
-        frmCadastraUsuarios dialogo(*m_dep.caixa, this);
-        m_dep.executa(dialogo);
+        frmCadastraUsuarios dialogo(m_ambiente.caixa, this);
+        m_ambiente.Executa(dialogo);
     }
-    m_dep.mostraStatus(programa::Pronto());
+    m_ambiente.Status(programa::Pronto());
     Reexibe();
 }
 
@@ -178,13 +180,13 @@ void frmVisualizaUsuarios::cmdAlterarGrupo_Click()
     if (SemUsuarios())
         return;
     {
-        frmCadastraUsuarios dialogo(*m_dep.caixa, this);
+        frmCadastraUsuarios dialogo(m_ambiente.caixa, this);
         if (!dialogo.CarregaDoDiretorio(idSelecionado()))
             return;
-        m_dep.mostraStatus(QStringLiteral(" Alterando informações sobre usuário ..."));
-        m_dep.executa(dialogo);
+        m_ambiente.Status(QStringLiteral(" Alterando informações sobre usuário ..."));
+        m_ambiente.Executa(dialogo);
     }
-    m_dep.mostraStatus(programa::Pronto());
+    m_ambiente.Status(programa::Pronto());
     Reexibe();
 }
 
@@ -192,7 +194,7 @@ void frmVisualizaUsuarios::cmdExcluirGrupo_Click()
 {
     if (SemUsuarios())
         return;
-    if (m_dep.caixa->pergunta(QStringLiteral("Atenção:"),
+    if (m_ambiente.caixa.pergunta(QStringLiteral("Atenção:"),
             QStringLiteral("Você tem certeza que deseja excluir este usuário do cadastro?"))
         != CaixaMensagem::Resposta::Sim)
         return;
@@ -202,7 +204,7 @@ void frmVisualizaUsuarios::cmdExcluirGrupo_Click()
         excluido = m_diretorio.ExcluiUsuario(idSelecionado());
     }
     if (!excluido)
-        AvisaFalhaDoDiretorio(*m_dep.caixa, m_diretorio);
+        m_ambiente.MostraFalha(m_diretorio);
     Reexibe();
 }
 

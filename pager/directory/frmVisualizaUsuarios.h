@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DependenciasDaJanela.h"
+#include "AmbienteJanela.h"
 #include "Diretorio.h"
 
 #include <QDialog>
@@ -18,14 +18,15 @@ class frmVisualizaUsuarios : public QDialog
 {
     Q_OBJECT
 public:
-    struct Dependencias : DependenciasDaJanela
+    struct Dependencias
     {
         // Opens the history of one user, given his ID_Usuario as decimal digits. While it
         // is empty, "E&xibir Histórico" opens nothing.
         std::function<void(const QString &idUsuario)> ExibeHistorico;
     };
 
-    explicit frmVisualizaUsuarios(Dependencias dependencias, QWidget *pai = nullptr);
+    frmVisualizaUsuarios(
+        AmbienteJanela ambiente, Dependencias dependencias = {}, QWidget *pai = nullptr);
 
     // Refills cmbUsuario and IdsUsuarios; true when at least one user was listed (the
     // first one is then selected).
@@ -51,6 +52,7 @@ private:
     void Reexibe();
     int idSelecionado() const;
 
+    AmbienteJanela m_ambiente;
     Dependencias m_dep;
     Diretorio m_diretorio;
     QList<int> m_idsUsuarios;

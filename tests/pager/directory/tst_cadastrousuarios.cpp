@@ -9,6 +9,7 @@
 #include "directory/frmVisualizaUsuarios.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,11 +81,11 @@ class TestCadastroUsuarios : public QObject
         std::function<void(const QString &)> historico = {})
     {
         frmVisualizaUsuarios::Dependencias d;
-        d.caixa = &caixa_;
-        d.status = &status_;
-        d.executaDialogo = std::move(dialogo);
         d.ExibeHistorico = std::move(historico);
-        return std::make_unique<frmVisualizaUsuarios>(std::move(d));
+        return std::make_unique<frmVisualizaUsuarios>(
+            AmbienteJanela{caixa_, [this](const QString &t) { status_.mostraStatus(t); },
+                std::move(dialogo), {}},
+            std::move(d));
     }
     static QString Detalhes(frmVisualizaUsuarios &v)
     {
@@ -270,6 +271,10 @@ private Q_SLOTS:
         nome->setFocus();
         Digita(nome, QStringLiteral("Zoéő€"));
         QCOMPARE(nome->text(), QStringLiteral("Zoé€"));
+        QApplication::clipboard()->setText(QStringLiteral(" Łódź"));
+        nome->paste();
+        QCOMPARE(nome->text(), QStringLiteral("Zoé€"));
+        QCOMPARE(nome->cursorPosition(), 4);
         QTest::keyClicks(nome, QString(60, QLatin1Char('x')));
         QCOMPARE(nome->text().size(), 50);
         auto *pager = Filho<QLineEdit>(d, "txtPagerID");

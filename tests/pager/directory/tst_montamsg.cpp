@@ -50,13 +50,13 @@ class TestMontaMsg : public QObject
     std::unique_ptr<frmMontaMsg> Janela()
     {
         frmMontaMsg::Dependencias d;
-        d.caixa = &caixa_;
         d.ini = ini_.get();
-        d.status = &status_;
-        d.executaDialogo = dialogo_;
         if (comEnvio_)
             d.mostraShowDoEnvio = [this](frmMontaMsg &, const PedidoEnvio &p) { pedidos_ << p; };
-        auto janela = std::make_unique<frmMontaMsg>(std::move(d));
+        auto janela = std::make_unique<frmMontaMsg>(
+            AmbienteJanela{
+                caixa_, [this](const QString &t) { status_.mostraStatus(t); }, dialogo_, {}},
+            std::move(d));
         janela->show();
         // Focus moves only inside the active window.
         QApplication::setActiveWindow(janela.get());
@@ -154,6 +154,10 @@ private Q_SLOTS:
         QCOMPARE(Itens(*j), QStringList({QStringLiteral("Vendas")}));
         QVERIFY(Filho<QToolButton>(*j, "cmdCadastrar")->isHidden());
         QVERIFY(Filho<QToolButton>(*j, "cmdAlterar")->isHidden());
+        // Pressing the chosen option again leaves it chosen.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(Filho<QRadioButton>(*j, "optListaPorGrupo")->isChecked());
+        QVERIFY(!porUsuario->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QVERIFY(porUsuario->isChecked());
         QCOMPARE(Itens(*j), QStringList({QStringLiteral("Ana")}));

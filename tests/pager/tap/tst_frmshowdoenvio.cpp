@@ -1,5 +1,6 @@
 #include "BancadaEnvio.h"
 #include "Digita.h"
+#include "directory/AmbienteJanela.h"
 #include "directory/EstadoGlobal.h"
 #include "directory/frmMontaMsg.h"
 #include "tap/frmShowDoEnvio.h"
@@ -25,11 +26,11 @@ struct Composicao
     {
         b.ini.GravaPerfil(QStringLiteral("LISTAGEM"), QStringLiteral("Opção"), opcao);
         frmMontaMsg::Dependencias d;
-        d.caixa = &b.caixa;
         d.ini = &b.ini;
-        d.status = &b.status;
         d.mostraShowDoEnvio = ShowDoEnvio(b.modulo, [&b] { return b.momento; });
-        janela = std::make_unique<frmMontaMsg>(std::move(d));
+        AmbienteJanela ambiente{
+            b.caixa, [&b](const QString &status) { b.status.mostraStatus(status); }, {}, {}};
+        janela = std::make_unique<frmMontaMsg>(std::move(ambiente), std::move(d));
         janela->show();
         txtMensagem = janela->findChild<QPlainTextEdit *>(QStringLiteral("txtMensagem"));
         Digita(txtMensagem, texto);
