@@ -3,14 +3,12 @@
 #include "FigurasEnvio.h"
 #include "directory/Diretorio.h"
 #include "directory/EstadoGlobal.h"
+#include "directory/frmMontaMsg.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -129,18 +127,19 @@ void frmShowDoEnvio::closeEvent(QCloseEvent *evento)
         QDialog::closeEvent(evento);
 }
 
-bool ExibeEnvio(QWidget &janelaMontaMsg, Modulo &modulo, const PedidoEnvio &pedido)
+bool ExibeEnvio(QWidget &janelaMontaMsg, Modulo &modulo, const PedidoEnvio &pedido,
+    Transmissao::Calendario calendario)
 {
-    frmShowDoEnvio janela(modulo, pedido, &janelaMontaMsg);
+    frmShowDoEnvio janela(modulo, pedido, &janelaMontaMsg, std::move(calendario));
     janela.exec();
-    if (!janela.Sucesso())
-        return false;
-    const QString nome = QStringLiteral("txtMensagem");
-    if (auto *texto = janelaMontaMsg.findChild<QPlainTextEdit *>(nome))
-        texto->clear();
-    else if (auto *rico = janelaMontaMsg.findChild<QTextEdit *>(nome))
-        rico->clear();
-    else if (auto *linha = janelaMontaMsg.findChild<QLineEdit *>(nome))
-        linha->clear();
-    return true;
+    return janela.Sucesso();
+}
+
+std::function<void(frmMontaMsg &, const PedidoEnvio &)> ShowDoEnvio(
+    Modulo &modulo, Transmissao::Calendario calendario)
+{
+    return [&modulo, calendario](frmMontaMsg &janela, const PedidoEnvio &pedido) {
+        if (ExibeEnvio(janela, modulo, pedido, calendario))
+            janela.LimpaMensagem();
+    };
 }

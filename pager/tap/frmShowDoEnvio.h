@@ -7,8 +7,10 @@
 #include <QDialog>
 #include <QList>
 #include <QPixmap>
+#include <functional>
 
 class Modulo;
+class frmMontaMsg;
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -60,7 +62,12 @@ private:
     bool m_sucesso = false;
 };
 
-// Opens the send window modally over the compose window and, when the message went out,
-// empties the compose window's text box (its child named "txtMensagem"). The compose
-// window sets global::EnvioIniciado() to false before calling it.
-bool ExibeEnvio(QWidget &janelaMontaMsg, Modulo &modulo, const PedidoEnvio &pedido);
+// Opens the send window modally over the compose window; true when the message went out.
+// The compose window sets global::EnvioIniciado() to false before calling it.
+bool ExibeEnvio(QWidget &janelaMontaMsg, Modulo &modulo, const PedidoEnvio &pedido,
+    Transmissao::Calendario calendario = &QDateTime::currentDateTime);
+
+// The compose window's send hook: the send window over it, and its text emptied after a
+// delivery.
+std::function<void(frmMontaMsg &, const PedidoEnvio &)> ShowDoEnvio(
+    Modulo &modulo, Transmissao::Calendario calendario = &QDateTime::currentDateTime);

@@ -1,13 +1,30 @@
 #include "BancadaEnvio.h"
+#include "BancoDeTeste.h"
+#include "Digita.h"
 #include "ProcessoSimulador.h"
+#include "directory/frmMontaMsg.h"
+#include "shell/JanelasDoPrincipal.h"
 #include "shell/LinhaSerialPosix.h"
 #include "shell/RelogioReal.h"
+#include "shell/frmPrincipal.h"
 #include "tap/Transmissao.h"
 
 #include <QJsonObject>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
+
+// Code and text of each page the service delivered (or refused, by event), in order.
+QStringList paginas(const ProcessoSimulador &simulador, const QString &evento)
+{
+    QStringList linhas;
+    for (const QJsonObject &r : simulador.registros(evento)) {
+        linhas.append(r.value(QStringLiteral("codigo")).toString() + QLatin1Char('|')
+            + r.value(QStringLiteral("texto")).toString());
+    }
+    return linhas;
+}
 
 // Tellumo's own line, clock and settings against the simulator on a pseudo-terminal.
 struct Ponta
@@ -62,16 +79,7 @@ struct Ponta
         return linhas;
     }
 
-    // Code and text of each page the service delivered or refused, in order.
-    QStringList paginas(const QString &evento) const
-    {
-        QStringList linhas;
-        for (const QJsonObject &r : simulador.registros(evento)) {
-            linhas.append(r.value(QStringLiteral("codigo")).toString() + QLatin1Char('|')
-                + r.value(QStringLiteral("texto")).toString());
-        }
-        return linhas;
-    }
+    QStringList paginas(const QString &evento) const { return ::paginas(simulador, evento); }
 };
 
 const QString kTexto = QStringLiteral("Reunião às 15h");
@@ -83,20 +91,6 @@ class TestEnvioPonta : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void umUsuario()
-    {
-        Ponta p;
-        QVERIFY2(p.inicia({}), qPrintable(p.simulador.erro() + p.linha.erro()));
-        const int id = p.cadastra(QStringLiteral("Ana"), QStringLiteral("1234567"));
-        QVERIFY(p.envia(PedidoEnvio::Modo::Usuario, id, kTexto));
-        QCOMPARE(p.caixa.textos(), QStringList());
-        QCOMPARE(p.paginas(QStringLiteral("pagina")),
-            QStringList{QStringLiteral("1234567|") + kNaLinha});
-        QCOMPARE(p.log(), QStringList{QStringLiteral("1234567|") + kTexto});
-        QCOMPARE(p.simulador.registros(QStringLiteral("logoff")).size(), 1);
-        QVERIFY(p.linha.aberta());
-    }
-
     void grupoComUmCodigoRecusado()
     {
         Ponta p;
@@ -127,7 +121,91 @@ private Q_SLOTS:
         QVERIFY(p.caixa.ultimo().texto.contains(QStringLiteral("código 2002")));
         QCOMPARE(p.simulador.registros(QStringLiteral("nak")).size(), 0);
     }
+
+    // The modem is pulled out while the service is silent on the second block: the
+    // simulator ends by itself at 6 s, inside that block's 5-second wait.
+    void linhaSomeNoMeio()
+    {
+        Ponta p;
+        QVERIFY2(p.inicia({QStringLiteral("--silencia-apos"), QStringLiteral("1"),
+                     QStringLiteral("--tempo-limite"), QStringLiteral("6")}),
+            qPrintable(p.simulador.erro() + p.linha.erro()));
+        const QList<int> membros{p.cadastra(QStringLiteral("Ana"), QStringLiteral("1001")),
+            p.cadastra(QStringLiteral("Bia"), QStringLiteral("2002"))};
+        const int grupo
+            = p.diretorio.InsereGrupo(QStringLiteral("Equipe"), QStringLiteral("E")).value_or(-1);
+        for (int m : membros)
+            p.diretorio.InsereUsuarioNoGrupo(m, grupo);
+        QVERIFY(!p.envia(PedidoEnvio::Modo::Grupo, grupo, kTexto));
+        QCOMPARE(p.log(), QStringList{QStringLiteral("1001|") + kTexto});
+        QCOMPARE(p.caixa.quantidade(), 1);
+        QVERIFY(p.caixa.ultimo().texto.contains(QStringLiteral("modem foi interrompida")));
+        QVERIFY(!p.linha.aberta());
+
+        // Plugged in again (a new terminal): the next send opens the port and delivers.
+        ProcessoSimulador outro;
+        QVERIFY2(outro.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
+            qPrintable(outro.erro()));
+        p.ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), outro.pty());
+        p.caixa.limpa();
+        QVERIFY(p.envia(PedidoEnvio::Modo::Grupo, grupo, kTexto));
+        QCOMPARE(p.caixa.textos(), QStringList());
+        QCOMPARE(paginas(outro, QStringLiteral("pagina")).size(), 2);
+        QCOMPARE(p.log().size(), 3);
+    }
+
+    // The program as the demo runs it: main window, its own line and clock, the compose
+    // window from the menu, the send window from the compose window.
+    void umUsuarioPelaJanelaPrincipal()
+    {
+        ProcessoSimulador simulador;
+        QVERIFY2(simulador.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
+            qPrintable(simulador.erro()));
+        QTemporaryDir programa;
+        QTemporaryDir configuracao;
+        QVERIFY(BancoDeTeste::CriaBancoVazio(programa.path()));
+        ArquivoIni ini(configuracao.path(), QStringLiteral("Tellumo.INI"));
+        ini.GravaPerfil(
+            QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
+        CaixaMensagemGravada caixa;
+        QString textoAposEnvio = QStringLiteral("<não enviado>");
+        frmPrincipal::Dependencias d;
+        d.pastaPrograma = programa.path();
+        d.pastaConfiguracao = configuracao.path();
+        d.caixa = &caixa;
+        d.janelas = JanelasPadrao();
+        d.executaDialogo = [&](QDialog &dialogo) {
+            auto *montaMsg = qobject_cast<frmMontaMsg *>(&dialogo);
+            if (!montaMsg)
+                return;
+            montaMsg->show();
+            auto *texto = montaMsg->findChild<QPlainTextEdit *>(QStringLiteral("txtMensagem"));
+            Digita(texto, kTexto);
+            montaMsg->cmdEnviar_Click();
+            textoAposEnvio = texto->toPlainText();
+            montaMsg->cmdRetornar_Click();
+        };
+        {
+            frmPrincipal principal(std::move(d));
+            QVERIFY(principal.Form_Load());
+            Diretorio diretorio;
+            QVERIFY(diretorio.InsereUsuario(QStringLiteral("-"), QStringLiteral("4321"),
+                QDate(2026, 12, 1), QStringLiteral("Ana")));
+            principal.mnuDigitarEnviar_Click();
+            QCOMPARE(caixa.textos(), QStringList());
+            QCOMPARE(textoAposEnvio, QString());
+            QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
+            // The compose window folds the letters it knows as they are typed.
+            const QString digitado = QStringLiteral("Reuniao as 15h");
+            QCOMPARE(BancoDeTeste::Coluna(diretorio.ListaLog(), QStringLiteral("Mensagem")),
+                QStringList{digitado});
+            QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
+                QStringList{QStringLiteral("4321|") + kNaLinha});
+        }
+        FechaBancoDeDados();
+    }
 };
 
-QTEST_GUILESS_MAIN(TestEnvioPonta)
+QTEST_MAIN(TestEnvioPonta)
 #include "tst_envioponta.moc"

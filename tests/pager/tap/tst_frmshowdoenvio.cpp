@@ -1,5 +1,8 @@
 #include "BancadaEnvio.h"
+#include "Digita.h"
+#include "directory/AmbienteJanela.h"
 #include "directory/EstadoGlobal.h"
+#include "directory/frmMontaMsg.h"
 #include "tap/frmShowDoEnvio.h"
 
 #include <QApplication>
@@ -8,19 +11,29 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
-// A stand-in for the compose window: only its text box matters to the send window.
+// The compose window on the bench, hooked to the send window as the program hooks it,
+// listing users or groups, with a text typed in.
 struct Composicao
 {
-    QWidget janela;
-    QPlainTextEdit *txtMensagem = new QPlainTextEdit(&janela);
+    std::unique_ptr<frmMontaMsg> janela;
+    QPlainTextEdit *txtMensagem = nullptr;
 
-    explicit Composicao(const QString &texto)
+    Composicao(BancadaEnvio &b, const QString &opcao, const QString &texto)
     {
-        txtMensagem->setObjectName(QStringLiteral("txtMensagem"));
-        txtMensagem->setPlainText(texto);
+        b.ini.GravaPerfil(QStringLiteral("LISTAGEM"), QStringLiteral("Opção"), opcao);
+        frmMontaMsg::Dependencias d;
+        d.ini = &b.ini;
+        d.mostraShowDoEnvio = ShowDoEnvio(b.modulo, [&b] { return b.momento; });
+        AmbienteJanela ambiente{
+            b.caixa, [&b](const QString &status) { b.status.mostraStatus(status); }, {}, {}};
+        janela = std::make_unique<frmMontaMsg>(std::move(ambiente), std::move(d));
+        janela->show();
+        txtMensagem = janela->findChild<QPlainTextEdit *>(QStringLiteral("txtMensagem"));
+        Digita(txtMensagem, texto);
     }
 };
 
@@ -58,21 +71,23 @@ class TestFrmShowDoEnvio : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void envioAGrupoEsvaziaOTexto()
+    void envioAGrupoPelaComposicao()
     {
         BancadaEnvio b;
-        const int grupo = b.agrupa(QStringLiteral("Equipe"),
+        b.agrupa(QStringLiteral("Equipe"),
             {b.cadastra(QStringLiteral("Ana"), QStringLiteral("101")),
                 b.cadastra(QStringLiteral("Bia"), QStringLiteral("102"))});
-        Composicao composicao(QStringLiteral("Reuniao"));
+        Composicao composicao(b, QStringLiteral("Grupo"), QStringLiteral("Reunião às 15h"));
         Observado o;
         observa(b, o);
-        global::EnvioIniciado() = false;
-        QVERIFY(ExibeEnvio(composicao.janela, b.modulo,
-            PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo, QStringLiteral("Reuniao")}));
+        composicao.janela->cmdEnviar_Click();
         QVERIFY(composicao.txtMensagem->toPlainText().isEmpty());
         QVERIFY(global::EnvioIniciado());
-        QCOMPARE(b.log().size(), 2);
+        QCOMPARE(global::MensagemAnterior(), QStringLiteral("Reuniao as 15h"));
+        QCOMPARE(b.log(),
+            (QStringList{QStringLiteral("20261207|14:05|Ana|Reuniao as 15h|101|1"),
+                QStringLiteral("20261207|14:05|Bia|Reuniao as 15h|102|2")}));
+        QCOMPARE(b.status.ultimo(), QStringLiteral(" Pronto"));
         QVERIFY(o.gaugeVisivel);
         QCOMPARE(o.gaugeMaximo, 2);
         QCOMPARE(o.gaugeValor, 2);
@@ -85,14 +100,13 @@ private Q_SLOTS:
     {
         BancadaEnvio b;
         b.servico.estado().respostaBloco = [](int, const QByteArray &) { return "\x15\r"; };
-        const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("101"));
-        Composicao composicao(QStringLiteral("Urgente"));
+        b.cadastra(QStringLiteral("Ana"), QStringLiteral("101"));
+        Composicao composicao(b, QStringLiteral("Usuário"), QStringLiteral("Urgente"));
         Observado o;
         observa(b, o);
-        global::EnvioIniciado() = false;
-        QVERIFY(!ExibeEnvio(composicao.janela, b.modulo,
-            PedidoEnvio{PedidoEnvio::Modo::Usuario, id, QStringLiteral("Urgente")}));
+        composicao.janela->cmdEnviar_Click();
         QCOMPARE(composicao.txtMensagem->toPlainText(), QStringLiteral("Urgente"));
+        QCOMPARE(b.servico.blocos().size(), 3);
         QVERIFY(!o.gaugeVisivel);
         QVERIFY(b.log().isEmpty());
     }
