@@ -89,6 +89,8 @@ private Q_SLOTS:
         QVERIFY(!segunda.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
         QVERIFY(!segunda.aberta());
         QVERIFY(segunda.erro().contains(QStringLiteral("em uso")));
+        // The refused attempt leaves the holder's exclusive mark alone.
+        QCOMPARE(exclusiva(modem.nome()), 1);
         primeira.fecha();
         QVERIFY2(
             segunda.abre(modem.nome(), QStringLiteral("9600,e,7,1")), qPrintable(segunda.erro()));
