@@ -332,6 +332,42 @@ private Q_SLOTS:
             QStringLiteral("ATDP W") + TelefonePadrao());
     }
 
+    // The prefixes go to the settings file and the modem line, which hold Windows-1252 only:
+    // a character beyond it is refused as it is typed.
+    void prefixoSoAceitaOQueOArquivoGuarda_data()
+    {
+        QTest::addColumn<bool>("modem");
+        QTest::addColumn<QString>("chave");
+        QTest::newRow("Configurar Modem") << true << "Prefixo";
+        QTest::newRow("Opções Avançadas") << false << "PrefixoPABX";
+    }
+    void prefixoSoAceitaOQueOArquivoGuarda()
+    {
+        QFETCH(bool, modem);
+        QFETCH(QString, chave);
+        BancadaPrincipal b;
+        b.grava(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        QString visto;
+        b.aoDialogo = [&](QDialog &d) {
+            d.show();
+            auto *txt = d.findChild<QLineEdit *>(QStringLiteral("txtPrefixo"));
+            txt->clear();
+            QTest::keyClicks(txt, QStringLiteral("0"));
+            QTest::sendKeyEvent(
+                QTest::Click, txt, Qt::Key_unknown, QStringLiteral("\u2603"), Qt::NoModifier);
+            QTest::keyClicks(txt, QStringLiteral("21"));
+            visto = txt->text();
+            BancadaPrincipal::clica(d, "cmdOkay");
+        };
+        frmPrincipal &j = b.cria();
+        if (modem)
+            j.mnuConfigurarModem_Click();
+        else
+            j.mnuOpcoesAvancadas_Click();
+        QCOMPARE(visto, QStringLiteral("021"));
+        QCOMPARE(b.ini().LePerfil(QStringLiteral("DISCAGEM"), chave, {}), QStringLiteral("021"));
+    }
+
     void dialogoDoModemSemEscolhasGravaVazio()
     {
         BancadaPrincipal b;
