@@ -28,22 +28,22 @@ private Q_SLOTS:
                                           << "&Opções Avançadas" << QKeySequence();
         QTest::newRow("sair") << "mnuSair"
                               << "Sai&r" << QKeySequence();
-        QTest::newRow("grupos") << "mnuCadastroGrupos"
+        QTest::newRow("grupos") << "mnuGruposCadastro"
                                 << "&Cadastro de Grupos" << QKeySequence(Qt::CTRL | Qt::Key_F4);
         QTest::newRow("usuários do grupo")
-            << "mnuExibirUsuariosGrupo"
+            << "mnuGruposExibirUsuarioGrupo"
             << "E&xibir Usuarios do Grupo" << QKeySequence(Qt::CTRL | Qt::Key_F8);
-        QTest::newRow("cadastrar") << "mnuCadastrarNovo"
+        QTest::newRow("cadastrar") << "mnuUsuariosCadastraNovo"
                                    << "&Cadastrar Novo" << QKeySequence(Qt::Key_F5);
-        QTest::newRow("visualizar") << "mnuVisualizarCadastro"
+        QTest::newRow("visualizar") << "mnuUsuariosVisualizaCadastro"
                                     << "&Visualizar Cadastro" << QKeySequence(Qt::Key_F4);
-        QTest::newRow("digitar") << "mnuDigitarEnviar"
+        QTest::newRow("digitar") << "mnuDigitaEnviaMsg"
                                  << "Digitar + Enviar" << QKeySequence(Qt::CTRL | Qt::Key_M);
-        QTest::newRow("histórico") << "mnuExibirHistorico"
+        QTest::newRow("histórico") << "mnuMensagemExibirHistorico"
                                    << "E&xibir Histórico" << QKeySequence(Qt::CTRL | Qt::Key_H);
         QTest::newRow("ajuda") << "mnuExibirAjuda"
                                << "E&xibir a Ajuda" << QKeySequence(Qt::Key_F1);
-        QTest::newRow("sobre") << "mnuSobre"
+        QTest::newRow("sobre") << "mnuAjudaSobre"
                                << "So&bre o Programa" << QKeySequence(Qt::CTRL | Qt::Key_F1);
     }
     void menus()

@@ -192,7 +192,7 @@ private Q_SLOTS:
             Diretorio diretorio;
             QVERIFY(diretorio.InsereUsuario(QStringLiteral("-"), QStringLiteral("4321"),
                 QDate(2026, 12, 1), QStringLiteral("Ana")));
-            principal.mnuDigitarEnviar_Click();
+            principal.mnuDigitaEnviaMsg_Click();
             QCOMPARE(caixa.textos(), QStringList());
             QCOMPARE(textoAposEnvio, QString());
             QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
