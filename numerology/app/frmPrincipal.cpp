@@ -1,0 +1,337 @@
+#include "frmPrincipal.h"
+
+#include "CaixaMensagemQt.h"
+#include "Configuracao.h"
+#include "CursorOcupado.h"
+#include "Figuras.h"
+#include "engine/RelatorioCompleto.h"
+#include "frmEntraDados.h"
+#include "frmResultado.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Old screens counted 15 twips to a pixel; the tool bar keeps the old geometry.
+constexpr int pixels(int twips)
+{
+    return twips / 15;
+}
+
+} // namespace
+
+frmPrincipal::frmPrincipal(QString pastaPrograma, CaixaMensagem *caixa, Relogio hoje, QWidget *pai)
+    : QMainWindow(pai)
+    , m_pastaPrograma(std::move(pastaPrograma))
+    , m_hoje(std::move(hoje))
+    , m_mdi(new QMdiArea(this))
+{
+    if (!caixa) {
+        m_caixaPropria = std::make_unique<CaixaMensagemQt>(this);
+        caixa = m_caixaPropria.get();
+    }
+    m_caixa = caixa;
+    if (!m_hoje)
+        m_hoje = [] { return QDate::currentDate(); };
+
+    setObjectName(QStringLiteral("frmPrincipal"));
+    setWindowTitle(QStringLiteral("Quorvane® Vistral"));
+    setWindowIcon(Figuras::analiseCompleta());
+    m_mdi->setObjectName(QStringLiteral("mdiResultados"));
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto *centro = new QWidget(this);
+    auto *layout = new QVBoxLayout(centro);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(centro);
+    criaBarraDeFerramentas();
+    layout->addWidget(m_mdi, 1);
+    criaBarraDeStatus();
+    criaMenus();
+    resize(900, 650);
+}
+
+frmPrincipal::~frmPrincipal() = default;
+
+void frmPrincipal::criaBarraDeFerramentas()
+{
+    auto *pnlToolBar = new QFrame(centralWidget());
+    pnlToolBar->setObjectName(QStringLiteral("pnlToolBar"));
+    pnlToolBar->setFrameShape(QFrame::Panel);
+    pnlToolBar->setFrameShadow(QFrame::Raised);
+    pnlToolBar->setFixedHeight(pixels(690));
+
+    struct Botao
+    {
+        const char *nome;
+        QString dica;
+        QIcon figura;
+        void (frmPrincipal::*acao)();
+        bool pronto;
+    };
+    // Export, printing and help come with their own windows; until then their buttons stay
+    // visible but disabled, as do the partial and weekly analyses.
+    const Botao botoes[] = {
+        {"cmdRelatorio", QStringLiteral("Análise Numerológica Completa"),
+            Figuras::analiseCompleta(), &frmPrincipal::cmdRelatorio_Click, true},
+        {"cmdNumerologiaParcial", QStringLiteral("Análise Numerológica Parcial"),
+            Figuras::analiseParcial(), &frmPrincipal::cmdNumerologiaParcial_Click, false},
+        {"cmdApenasSemanal", QStringLiteral("Análise Numerológica Semanal"),
+            Figuras::analiseSemanal(), &frmPrincipal::cmdApenasSemanal_Click, false},
+        {"cmdExportarWord",
+            QStringLiteral("Exporta os dados da análise atual para o Microsoft® Word"),
+            Figuras::exportar(), &frmPrincipal::cmdExportarWord_Click, false},
+        {"cmdImprimir",
+            QStringLiteral("Imprime o Conteúdo da Análise Atual diretamente na Impressora"),
+            Figuras::imprimir(), &frmPrincipal::cmdImprimir_Click, false},
+        {"cmdAjuda", QStringLiteral("Exibe a Ajuda de Vistral"), Figuras::ajuda(),
+            &frmPrincipal::cmdAjuda_Click, false},
+        {"cmdSair", QStringLiteral("Encerra Vistral"), Figuras::sair(),
+            &frmPrincipal::cmdSair_Click, true},
+    };
+    int posicao = 0;
+    for (const Botao &b : botoes) {
+        auto *botao = new QToolButton(pnlToolBar);
+        botao->setObjectName(QString::fromLatin1(b.nome));
+        botao->setToolTip(b.dica);
+        botao->setIcon(b.figura);
+        botao->setIconSize(QSize(32, 32));
+        botao->setGeometry(pixels(45 + 720 * posicao), pixels(45), pixels(645), pixels(600));
+        botao->setEnabled(b.pronto);
+        connect(botao, &QToolButton::clicked, this, b.acao);
+        ++posicao;
+    }
+    static_cast<QVBoxLayout *>(centralWidget()->layout())->addWidget(pnlToolBar);
+}
+
+void frmPrincipal::criaBarraDeStatus()
+{
+    auto *pnlFundo = new QFrame(centralWidget());
+    pnlFundo->setObjectName(QStringLiteral("pnlFundo"));
+    pnlFundo->setFrameShape(QFrame::Panel);
+    pnlFundo->setFrameShadow(QFrame::Raised);
+    pnlFundo->setFixedHeight(pixels(555));
+
+    auto *imgNovidades = new QToolButton(pnlFundo);
+    imgNovidades->setObjectName(QStringLiteral("imgNovidades"));
+    imgNovidades->setIcon(Figuras::novidades());
+    imgNovidades->setIconSize(QSize(24, 24));
+    imgNovidades->setToolTip(QStringLiteral(
+        "Quorvane® Brasil - Suporte e novidades: www.quorvane.com.br - suporte@quorvane.com.br"));
+    connect(imgNovidades, &QToolButton::clicked, this, &frmPrincipal::imgNovidades_Click);
+
+    m_pnlInfo = new QLabel(QStringLiteral("Pronto"), pnlFundo);
+    m_pnlInfo->setObjectName(QStringLiteral("pnlInfo"));
+    m_pnlInfo->setFrameShape(QFrame::Panel);
+    m_pnlInfo->setFrameShadow(QFrame::Sunken);
+
+    auto *layout = new QHBoxLayout(pnlFundo);
+    layout->setContentsMargins(3, 2, 3, 2);
+    layout->addWidget(imgNovidades);
+    layout->addWidget(m_pnlInfo, 1);
+    static_cast<QVBoxLayout *>(centralWidget()->layout())->addWidget(pnlFundo);
+}
+
+void frmPrincipal::criaMenus()
+{
+    QMenu *mnuArquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
+    mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    QAction *opcoes
+        = mnuArquivo->addAction(QStringLiteral("O&pções"), this, &frmPrincipal::mnuOpcoes_Click);
+    opcoes->setObjectName(QStringLiteral("mnuOpções"));
+    opcoes->setEnabled(false); // the options dialog hooks in here
+    QAction *nulo = mnuArquivo->addSeparator();
+    nulo->setObjectName(QStringLiteral("mnuNulo"));
+    QAction *sairMenu
+        = mnuArquivo->addAction(QStringLiteral("Sai&r"), this, &frmPrincipal::mnuSair_Click);
+    sairMenu->setObjectName(QStringLiteral("mnuSair"));
+
+    QMenu *mnuAjuda = menuBar()->addMenu(QStringLiteral("A&juda"));
+    mnuAjuda->setObjectName(QStringLiteral("mnuAjuda"));
+    QAction *ajudaPrograma = mnuAjuda->addAction(
+        QStringLiteral("Exibir a Ajuda do Programa"), this, &frmPrincipal::mnuAjudaPrograma_Click);
+    ajudaPrograma->setObjectName(QStringLiteral("mnuAjudaPrograma"));
+    ajudaPrograma->setShortcut(QKeySequence(Qt::Key_F1));
+    ajudaPrograma->setEnabled(false); // the help window hooks in here
+}
+
+void frmPrincipal::MDIForm_Load()
+{
+    CaminhoWord = Configuracao::LeCaminhoWord(m_pastaPrograma);
+    show();
+    UsarInternet = true;
+    ChecaAcessoInternet();
+    {
+        CursorOcupado ocupado;
+        defineStatus(QStringLiteral("Pronto"));
+    }
+    show();
+    if (Configuracao::ExibeDicaAoIniciar(m_pastaPrograma))
+        ExibeDicaDoDia();
+    CursorOcupado{};
+}
+
+void frmPrincipal::ChecaAcessoInternet()
+{
+    UsarInternet = Configuracao::ChecaAcessoInternet(m_pastaPrograma, *m_caixa);
+}
+
+void frmPrincipal::ExibeDicaDoDia()
+{
+    // The tip-of-the-day dialog opens here.
+}
+
+frmResultado *frmPrincipal::resultadoAtivo() const
+{
+    QMdiSubWindow *atual = m_mdi->currentSubWindow();
+    return atual ? qobject_cast<frmResultado *>(atual->widget()) : nullptr;
+}
+
+const DocumentoRelatorio *frmPrincipal::documentoAtivo() const
+{
+    const frmResultado *ativo = resultadoAtivo();
+    return ativo ? &ativo->documento() : nullptr;
+}
+
+QList<frmResultado *> frmPrincipal::resultados() const
+{
+    QList<frmResultado *> lista;
+    for (QMdiSubWindow *janela : m_mdi->subWindowList()) {
+        if (auto *resultado = qobject_cast<frmResultado *>(janela->widget()))
+            lista.append(resultado);
+    }
+    return lista;
+}
+
+void frmPrincipal::defineStatus(const QString &texto)
+{
+    m_pnlInfo->setText(texto);
+    // The analyses run without returning to the event loop; paint the text now.
+    m_pnlInfo->repaint();
+}
+
+frmResultado *frmPrincipal::exibeResultado(const DocumentoRelatorio &documento)
+{
+    auto *resultado = new frmResultado(documento);
+    QMdiSubWindow *janela = m_mdi->addSubWindow(resultado);
+    janela->setAttribute(Qt::WA_DeleteOnClose);
+    janela->resize(m_mdi->size() * 0.8);
+    janela->show();
+    m_mdi->setActiveSubWindow(janela);
+    return resultado;
+}
+
+void frmPrincipal::executaAnalise(const GeradorRelatorio &gerador)
+{
+    defineStatus(QStringLiteral("Análisando Nome e Data de Nascimento, Aguarde . . ."));
+    {
+        CursorOcupado ocupado;
+        const RelatorioGerado gerado
+            = gerador(NomeAnalisado, DataNascimento, hoje(), m_pastaPrograma);
+        if (gerado.caminhoDaVida)
+            CaminhoDaVida = *gerado.caminhoDaVida;
+        defineStatus(QStringLiteral("Preparando para exibir resultado, Aguarde . . ."));
+        exibeResultado(gerado.documento);
+    }
+    defineStatus(QStringLiteral("Pronto"));
+}
+
+bool frmPrincipal::PedeDados()
+{
+    frmEntraDados dialogo(*m_caixa, this);
+    if (dialogo.exec() != QDialog::Accepted) {
+        NomeAnalisado.clear();
+        return false;
+    }
+    NomeAnalisado = dialogo.nome();
+    DataNascimento = dialogo.dataNascimento();
+    return !NomeAnalisado.isEmpty();
+}
+
+void frmPrincipal::cmdRelatorio_Click()
+{
+    if (PedeDados())
+        CriaRelatorio();
+}
+
+void frmPrincipal::cmdNumerologiaParcial_Click()
+{
+    if (PedeDados())
+        CriaRelatorioParcial();
+}
+
+void frmPrincipal::cmdApenasSemanal_Click()
+{
+    if (PedeDados())
+        CriaRelatorioSemanal();
+}
+
+void frmPrincipal::CriaRelatorio()
+{
+    executaAnalise(Relatorio::CriaRelatorio);
+}
+
+void frmPrincipal::CriaRelatorioParcial()
+{
+    // The partial analysis hooks in here: executaAnalise(<its report builder>).
+}
+
+void frmPrincipal::CriaRelatorioSemanal()
+{
+    // The weekly analysis hooks in here: executaAnalise(<its report builder>).
+}
+
+void frmPrincipal::cmdExportarWord_Click()
+{
+    // Export of documentoAtivo() to the word processor at CaminhoWord hooks in here.
+}
+
+void frmPrincipal::cmdImprimir_Click()
+{
+    // Printing of documentoAtivo() hooks in here.
+}
+
+void frmPrincipal::cmdAjuda_Click()
+{
+    mnuAjudaPrograma_Click();
+}
+
+void frmPrincipal::mnuAjudaPrograma_Click()
+{
+    // The help window (Vistral.html of the program folder) hooks in here.
+}
+
+void frmPrincipal::mnuOpcoes_Click()
+{
+    // The options dialog hooks in here.
+}
+
+void frmPrincipal::cmdSair_Click()
+{
+    if (m_caixa->pergunta(QStringLiteral("Vistral"), QStringLiteral("Confirma Saída?"))
+        != CaixaMensagem::Resposta::Sim)
+        return;
+    m_mdi->closeAllSubWindows();
+    close();
+    QCoreApplication::quit();
+}
+
+void frmPrincipal::mnuSair_Click()
+{
+    cmdSair_Click();
+}
+
+void frmPrincipal::imgNovidades_Click()
+{
+    defineStatus(QStringLiteral("Pronto"));
+}
