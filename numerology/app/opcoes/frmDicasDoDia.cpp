@@ -1,8 +1,8 @@
 #include "frmDicasDoDia.h"
 
-#include "ArquivoDeUmaLinha.h"
 #include "CaixaMensagem.h"
 #include "DicaDoDia.h"
+#include "app/Configuracao.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -12,12 +12,6 @@
 #include <QRandomGenerator>
 #include <QStyle>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString kDicasInc = QStringLiteral("dicas.inc");
-
-} // namespace
 
 frmDicasDoDia::frmDicasDoDia(const QString &pastaPrograma, CaixaMensagem &caixa,
     std::function<double()> sorteio, QWidget *parent)
@@ -75,7 +69,7 @@ frmDicasDoDia::frmDicasDoDia(const QString &pastaPrograma, CaixaMensagem &caixa,
     connect(cmdProsseguir, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_chkExibeDicas, &QCheckBox::clicked, this, &frmDicasDoDia::chkExibeDicas_Click);
 
-    if (ArquivoDeUmaLinha::le(m_pasta, kDicasInc) == QStringLiteral("N")) {
+    if (Configuracao::LeLinha(m_pasta, Configuracao::ArquivoDicas) == QStringLiteral("N")) {
         m_descarregado = true;
         return;
     }
@@ -93,7 +87,8 @@ int frmDicasDoDia::exec()
 
 void frmDicasDoDia::chkExibeDicas_Click(bool marcado)
 {
-    if (!ArquivoDeUmaLinha::grava(m_pasta, kDicasInc, ArquivoDeUmaLinha::simOuNao(marcado))) {
+    const QString linha = marcado ? QStringLiteral("S") : QStringLiteral("N");
+    if (!Configuracao::GravaLinha(m_pasta, Configuracao::ArquivoDicas, linha)) {
         m_caixa.mostra(QStringLiteral("Erro:"),
             QStringLiteral("Não foi possível gravar a sua escolha no arquivo "
                            "\"dicas.inc\" da pasta do programa."),

@@ -1,8 +1,8 @@
 #include "frmOpcoes.h"
 
-#include "ArquivoDeUmaLinha.h"
 #include "CaixaMensagem.h"
 #include "Cp1252.h"
+#include "app/Configuracao.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -14,9 +14,10 @@
 
 namespace {
 
-const QString kVistralDat = QStringLiteral("Vistral.Dat");
-const QString kDicasInc = QStringLiteral("dicas.inc");
-const QString kEnableIt = QStringLiteral("enableit.dat");
+QString simOuNao(const QCheckBox *caixa)
+{
+    return caixa->isChecked() ? QStringLiteral("S") : QStringLiteral("N");
+}
 
 } // namespace
 
@@ -68,8 +69,9 @@ frmOpcoes::frmOpcoes(
         cmdAlterarMicroWord, &QPushButton::clicked, this, &frmOpcoes::cmdAlterarMicroWord_Click);
     connect(cmdRetornar, &QPushButton::clicked, this, &frmOpcoes::cmdRetornar_Click);
 
-    m_chkInternet->setChecked(ArquivoDeUmaLinha::contemSim(m_pasta, kEnableIt));
-    m_chkDicas->setChecked(ArquivoDeUmaLinha::contemSim(m_pasta, kDicasInc));
+    const QString sim = QStringLiteral("S");
+    m_chkInternet->setChecked(Configuracao::LeLinha(m_pasta, Configuracao::ArquivoInternet) == sim);
+    m_chkDicas->setChecked(Configuracao::LeLinha(m_pasta, Configuracao::ArquivoDicas) == sim);
     m_txtDiretorioWord->setText(caminhoWord);
 }
 
@@ -105,12 +107,12 @@ void frmOpcoes::cmdAlterarMicroWord_Click()
 void frmOpcoes::cmdRetornar_Click()
 {
     const QList<QPair<QString, QString>> arquivos = {
-        {kVistralDat, m_txtDiretorioWord->text()},
-        {kDicasInc, ArquivoDeUmaLinha::simOuNao(m_chkDicas->isChecked())},
-        {kEnableIt, ArquivoDeUmaLinha::simOuNao(m_chkInternet->isChecked())},
+        {Configuracao::ArquivoWord, m_txtDiretorioWord->text()},
+        {Configuracao::ArquivoDicas, simOuNao(m_chkDicas)},
+        {Configuracao::ArquivoInternet, simOuNao(m_chkInternet)},
     };
     for (const auto &[nome, linha] : arquivos) {
-        if (!ArquivoDeUmaLinha::grava(m_pasta, nome, linha)) {
+        if (!Configuracao::GravaLinha(m_pasta, nome, linha)) {
             // The dialog stays open with the user's choices, so nothing is lost.
             m_caixa.mostra(QStringLiteral("Erro:"),
                 QStringLiteral("Não foi possível gravar as opções no arquivo \"%1\" "

@@ -1,6 +1,6 @@
 #include "CaixaMensagemGravada.h"
-#include "DocumentoRtf.h"
-#include "ExportaWord.h"
+#include "app/impressao/DocumentoRtf.h"
+#include "app/impressao/ExportaWord.h"
 
 #include <QClipboard>
 #include <QDir>

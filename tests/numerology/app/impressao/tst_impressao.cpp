@@ -1,15 +1,11 @@
 #include "CaixaMensagemGravada.h"
-#include "ComandoImprimir.h"
 #include "CursorOcupado.h"
-#include "ImpressoraRelatorio.h"
-#include "ImprimeTexto.h"
-#include "ResultadoAtivo.h"
+#include "app/impressao/ComandoImprimir.h"
+#include "app/impressao/ImpressoraRelatorio.h"
+#include "app/impressao/ImprimeTexto.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -174,26 +170,6 @@ private Q_SLOTS:
         QCOMPARE(caixa.ultimo().icone, CaixaMensagem::Icone::Critico);
         QVERIFY(!pediuImpressora);
         QVERIFY(status.isEmpty());
-    }
-
-    void leOTextoDaJanelaDeResultadoAtiva()
-    {
-        QMdiArea area;
-        QVERIFY(!TextoDoResultadoAtivo(&area));
-
-        auto *semCaixa = area.addSubWindow(new QWidget);
-        semCaixa->show();
-        area.setActiveSubWindow(semCaixa);
-        QVERIFY(!TextoDoResultadoAtivo(&area));
-
-        auto *caixa = new QPlainTextEdit;
-        caixa->setObjectName(QStringLiteral("txtResultado"));
-        caixa->setPlainText(QStringLiteral("Nome: ANA\r\nfim\r\n"));
-        auto *resultado = area.addSubWindow(caixa);
-        resultado->show();
-        area.setActiveSubWindow(resultado);
-        QCOMPARE(
-            TextoDoResultadoAtivo(&area), OrigemRelatorio(QStringLiteral("Nome: ANA\r\nfim\r\n")));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "ImprimeTexto.h"
+#include "app/impressao/ImprimeTexto.h"
 
 #include <QTest>
 
