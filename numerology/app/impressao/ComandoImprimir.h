@@ -2,11 +2,11 @@
 
 #include "OrigemRelatorio.h"
 
+#include <QPrinter>
 #include <functional>
 #include <memory>
 
 class CaixaMensagem;
-class QPrinter;
 
 // The printing command of the main window: checks that there is a report, prints it
 // with the footer on the printer it is given, with the status texts and the hourglass
