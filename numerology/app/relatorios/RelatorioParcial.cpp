@@ -15,11 +15,9 @@ RelatorioGerado CriaRelatorioParcial(
     const QString secoes = SecaoSaude(ListaNumeros(nascimento), pastaPrograma)
         + SecoesDoDia(CalculaNumerosDoDia(nascimento, hoje), pastaPrograma);
 
-    RelatorioGerado gerado;
-    gerado.documento.legenda = QStringLiteral("Análise Numerológica Parcial de ") + nome.toUpper();
-    gerado.documento.texto = Cabecalho(TituloParcial, nome, dataNascimento, hoje) + secoes;
-    gerado.caminhoDaVida = nascimento.caminhoDaVida;
-    return gerado;
+    return {{QStringLiteral("Análise Numerológica Parcial de ") + nome.toUpper(),
+                Cabecalho(TituloParcial, nome, dataNascimento, hoje) + secoes},
+        nascimento.caminhoDaVida};
 }
 
 } // namespace Relatorio

@@ -26,10 +26,9 @@ RelatorioGerado CriaRelatorioSemanal(
             QString(), LeInterpretacao(diaPessoal, ArquivoInterpretacao::INTDIAPS, pastaPrograma));
     }
 
-    RelatorioGerado gerado;
-    gerado.documento.legenda = QStringLiteral("Análise Numerológica Semanal de ") + nome.toUpper();
-    gerado.documento.texto = Cabecalho(TituloSemanal, nome, dataNascimento, hoje) + secoes;
-    return gerado;
+    return {{QStringLiteral("Análise Numerológica Semanal de ") + nome.toUpper(),
+                Cabecalho(TituloSemanal, nome, dataNascimento, hoje) + secoes},
+        std::nullopt};
 }
 
 } // namespace Relatorio
