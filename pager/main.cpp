@@ -1,14 +1,19 @@
 #include "shell/Aplicacao.h"
+#include "shell/ArquivoIni.h"
+#include "shell/frmPrincipal.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     configuraAplicacao(app);
-    QMainWindow janela;
-    janela.setWindowTitle(QStringLiteral("Tellumo 1.0"));
-    janela.show();
+    frmPrincipal::Dependencias d;
+    d.pastaPrograma = QCoreApplication::applicationDirPath();
+    d.pastaConfiguracao = ArquivoIni::pastaConfiguracaoPadrao();
+    d.janelas = JanelasPadrao();
+    frmPrincipal janela(std::move(d));
+    if (!janela.Form_Load())
+        return 0;
     return app.exec();
 }

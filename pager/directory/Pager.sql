@@ -1,5 +1,7 @@
 -- The directory of Tellumo ("Pager.Mdb"). Identifiers are given by the engine.
 -- Dates are text: Data_Cadastro "dd/mm/yyyy"; Log.Data "yyyymmdd", Log.Hora "hh:mm".
+-- Write-ahead log: readers never wait for a writer, and a log row is written without
+-- waiting for the disk twice (the program opens the file with synchronous = NORMAL).
 PRAGMA journal_mode = WAL;
 
 CREATE TABLE Usuarios (
@@ -33,7 +35,7 @@ CREATE TABLE Log (
 CREATE INDEX Usuarios_Nome ON Usuarios (Nome_Usuario);
 CREATE INDEX Usuarios_Pager ON Usuarios (ID_Pager);
 CREATE INDEX Grupos_Nome ON Grupos (Nome_Grupo);
-CREATE INDEX Usuario_Grupo_Usuario ON Usuario_Grupo (ID_Usuario);
+CREATE INDEX Usuario_Grupo_Usuario ON Usuario_Grupo (ID_Usuario, ID_Grupo);
 CREATE INDEX Usuario_Grupo_Grupo ON Usuario_Grupo (ID_Grupo);
 CREATE INDEX Log_Ordem ON Log (Data, Hora, Usuario);
-CREATE INDEX Log_Usuario ON Log (ID_Usuario);
+CREATE INDEX Log_Usuario ON Log (ID_Usuario, Data, Hora, Usuario);

@@ -1,0 +1,76 @@
+// How much processor a 60-second wait for a dial result costs when the modem never answers:
+// the real termios line on a pseudo-terminal whose other end stays silent, the real clock
+// and its event loop. Prints the processor time (user + system, getrusage) against the
+// elapsed time; the wait must stay well under 1% of one core.
+#include "CaixaMensagemGravada.h"
+#include "shell/ArquivoIni.h"
+#include "shell/LinhaSerialPosix.h"
+#include "shell/Modulo.h"
+#include "shell/PainelStatus.h"
+#include "shell/RelogioReal.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <pty.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+class StatusMudo : public PainelStatus
+{
+public:
+    void mostraStatus(const QString &) override { }
+};
+
+double segundosDeProcessador()
+{
+    rusage uso{};
+    ::getrusage(RUSAGE_SELF, &uso);
+    const auto s = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return s(uso.ru_utime) + s(uso.ru_stime);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    int mestre = -1, escravo = -1;
+    char nome[128] = {};
+    termios cru{};
+    ::cfmakeraw(&cru);
+    if (::openpty(&mestre, &escravo, nome, &cru, nullptr) != 0) {
+        std::perror("openpty");
+        return 1;
+    }
+    ::close(escravo);
+
+    QTemporaryDir pasta;
+    ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
+    LinhaSerialPosix linha;
+    RelogioReal relogio;
+    CaixaMensagemGravada caixa;
+    StatusMudo status;
+    Modulo modulo(ini, linha, relogio, caixa, status);
+    if (!linha.abre(QString::fromLocal8Bit(nome), QStringLiteral("9600,e,7,1"))) {
+        std::fprintf(stderr, "%s\n", qPrintable(linha.erro()));
+        return 1;
+    }
+
+    const double cpuAntes = segundosDeProcessador();
+    QElapsedTimer decorrido;
+    decorrido.start();
+    const int codigo = modulo.AguardaConexao();
+    const double segundos = double(decorrido.nsecsElapsed()) / 1e9;
+    const double cpu = segundosDeProcessador() - cpuAntes;
+
+    std::printf("AguardaConexao sem resposta: codigo %d\n", codigo);
+    std::printf("decorrido %.3f s, processador %.4f s, %.4f%% de um nucleo\n", segundos, cpu,
+        100.0 * cpu / segundos);
+    ::close(mestre);
+    return codigo == -1 && cpu / segundos < 0.01 ? 0 : 2;
+}

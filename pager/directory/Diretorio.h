@@ -1,0 +1,133 @@
+#pragma once
+
+#include "BancoDeDados.h"
+#include "ErroBanco.h"
+#include "Instantaneo.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Every statement Tellumo sends to its directory ("Pager.Mdb"), one named operation each,
+// with the tables, columns, filters and orders of the program's catalogue. Values are
+// always bound as parameters, so names with ' or " are stored exactly as typed, and the
+// SQL stays portable (no engine-specific syntax) so the directory can move to a server.
+//
+// Reads give a snapshot (std::nullopt on failure). Changes give true/the new identifier
+// (false/std::nullopt on failure). After any failure Erro() holds a Portuguese text for a
+// message box; a failed change leaves the stored data as it was (changes of several
+// statements run in one transaction). It shows nothing itself and keeps no rows.
+class Diretorio
+{
+public:
+    // On the program's connection (BancoDeDados), looked up at each call, so a Diretorio
+    // may live as long as a window and never keeps the connection from closing.
+    Diretorio() = default;
+    // On another named connection (another operator's, in tests).
+    explicit Diretorio(const QString &conexao);
+
+    // Text of the last failure, for the window's message box; empty after a success.
+    const QString &Erro() const { return erro_; }
+
+    // --- Usuarios (columns ID_Usuario, Nome_Usuario, ID_Pager, Descricao, Data_Cadastro)
+
+    // 1: every user, by Nome_Usuario.
+    std::optional<Instantaneo> ListaUsuarios();
+    // 2: the user to alter (every column).
+    std::optional<Instantaneo> UsuarioParaAlteracao(int idUsuario);
+    // 3: the user shown in the details panel (every column).
+    std::optional<Instantaneo> UsuarioPorId(int idUsuario);
+    // 4: users with this pager code (duplicate check on create).
+    std::optional<Instantaneo> UsuariosPorPager(const QString &idPager);
+    // 5 (+ 23 per group): creates the user with Data_Cadastro "dd/mm/yyyy" and, in the same
+    // transaction, his memberships; answers the identifier the engine gave the new row.
+    std::optional<int> InsereUsuario(const QString &descricao, const QString &idPager,
+        const QDate &dataCadastro, const QString &nome, const QList<int> &idsGrupos = {});
+    // 6 (+ 25 and 23 per group when idsGrupos is given, all in one transaction).
+    bool AlteraUsuario(int idUsuario, const QString &descricao, const QString &idPager,
+        const QString &nome, const std::optional<QList<int>> &idsGrupos = {});
+    // 7: ID_Usuario of the users of this name (first row = oldest); new users take their
+    // identifier from InsereUsuario instead.
+    std::optional<Instantaneo> IdUsuarioPorNome(const QString &nome);
+    // 8 + 25 in one transaction: the user and his memberships go, his Log rows stay.
+    bool ExcluiUsuario(int idUsuario);
+    // 9: every user of this name (every column).
+    std::optional<Instantaneo> UsuariosPorNome(const QString &nome);
+    // 10: Nome_Usuario of one user.
+    std::optional<Instantaneo> NomeUsuario(int idUsuario);
+    // 11: ID_Pager and Nome_Usuario of one recipient.
+    std::optional<Instantaneo> PagerENomeUsuario(int idUsuario);
+
+    // --- Grupos (columns ID_Grupo, Nome_Grupo, Descricao_Grupo)
+
+    // 12: every group, by Nome_Grupo.
+    std::optional<Instantaneo> ListaGrupos();
+    // 13: the groups of this name (every column).
+    std::optional<Instantaneo> GruposPorNome(const QString &nome);
+    // 14: creates a group; answers the identifier the engine gave it.
+    std::optional<int> InsereGrupo(const QString &descricao, const QString &nome);
+    // 15
+    bool AlteraGrupo(int idGrupo, const QString &descricao, const QString &nome);
+    // 16 and 17: ID_Grupo of the groups of this name (first row = the group acted on).
+    std::optional<Instantaneo> IdGrupoPorNome(const QString &nome);
+    // 27 + 18 in one transaction: deletes every group of this name and the memberships of
+    // every group row removed.
+    bool ExcluiGrupo(const QString &nome);
+
+    // --- Usuario_Grupo (columns ID_Usuario, ID_Grupo)
+
+    // 19: the memberships of a user.
+    std::optional<Instantaneo> GruposDoUsuario(int idUsuario);
+    // 20: the pair, if it exists.
+    std::optional<Instantaneo> Associacao(int idUsuario, int idGrupo);
+    // 21: the distinct ID_Grupo of a user (NumeroDeRegistros() = how many groups).
+    std::optional<Instantaneo> GruposDistintosDoUsuario(int idUsuario);
+    // 22: ID_Usuario of every member of a group.
+    std::optional<Instantaneo> MembrosDoGrupo(int idGrupo);
+    // 25 + 23 per group in one transaction: the user's memberships become exactly these.
+    bool RegravaGruposDoUsuario(int idUsuario, const QList<int> &idsGrupos);
+    // 24: one membership.
+    bool InsereUsuarioNoGrupo(int idUsuario, int idGrupo);
+    // 25: every membership of a user.
+    bool ExcluiGruposDoUsuario(int idUsuario);
+    // 26: one membership.
+    bool RetiraUsuarioDoGrupo(int idUsuario, int idGrupo);
+    // 9 + 26 as one statement: every user of this name leaves the group.
+    bool RetiraUsuariosDoGrupoPorNome(const QString &nome, int idGrupo);
+    // 27: every membership of a group.
+    bool ExcluiMembrosDoGrupo(int idGrupo);
+
+    // --- Log (columns Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario)
+
+    // 28: every log row by Data, Hora, Usuario.
+    std::optional<Instantaneo> ListaLog();
+    // 29: the log rows of one user by Data, Hora, Usuario.
+    std::optional<Instantaneo> LogDoUsuario(int idUsuario);
+    // 30: one delivered message; Data "yyyymmdd" and Hora "hh:mm" from one clock reading.
+    // `usuario` and `mensagem` are stored exactly as given (padding included).
+    bool GravaLog(const QDateTime &momento, const QString &usuario, const QString &mensagem,
+        const QString &idPager, int idUsuario);
+
+private:
+    using Acesso = ErroBanco::Acesso;
+
+    QSqlDatabase Banco() const;
+    bool Disponivel(const QSqlDatabase &banco, Acesso acesso);
+    std::optional<QSqlQuery> Executa(
+        const QString &sql, const QVariantList &valores, Acesso acesso);
+    std::optional<Instantaneo> Le(const QString &sql, const QVariantList &valores = {});
+    bool Altera(const QString &sql, const QVariantList &valores);
+    std::optional<int> InsereComId(const QString &sql, const QVariantList &valores);
+    bool GravaGrupos(int idUsuario, const QList<int> &idsGrupos);
+    bool TrocaGrupos(int idUsuario, const QList<int> &idsGrupos);
+    bool EmTransacao(const std::function<bool()> &passos);
+    void Falhou(const QString &texto) { erro_ = texto; }
+
+    QString conexao_; // empty: the program's connection
+    QString erro_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Where the status texts go (the main window's pnlStatus). Texts arrive exactly as they
+// are to be shown, leading blank included (" Pronto").
+class PainelStatus
+{
+public:
+    virtual ~PainelStatus() = default;
+    virtual void mostraStatus(const QString &texto) = 0;
+};

@@ -1,0 +1,145 @@
+// The start-up of the main window and the "Configurar Modem" command: the two share the
+// port loop and the modem initialisation.
+#include "ArquivoIni.h"
+#include "CaixaMensagem.h"
+#include "CursorOcupado.h"
+#include "Discagem.h"
+#include "LinhaSerial.h"
+#include "Modulo.h"
+#include "Programa.h"
+#include "directory/BancoDeDados.h"
+#include "frmConfigModem.h"
+#include "frmInicializa.h"
+#include "frmPrincipal.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+namespace {
+
+const QString kSecaoModem = QStringLiteral("MODEM");
+const QString kPortaSerial = QStringLiteral("Porta Serial");
+const QString kVazio = QStringLiteral("VAZIO");
+const QString kConfigurandoModem = QStringLiteral(" Configurando modem ...");
+const QString kInicializandoVariaveis = QStringLiteral(" Inicializando variáveis, aguarde ...");
+
+// The port number from the settings text, rounded; far-off values are no port at all.
+int numeroDaPorta(const QString &texto)
+{
+    const double v = std::round(ValorNumerico(texto));
+    return v >= 1 && v <= 4 ? static_cast<int>(v) : 0;
+}
+
+} // namespace
+
+void frmPrincipal::fechaSplash()
+{
+    if (m_splash)
+        m_splash->close();
+    m_splash.reset();
+}
+
+void frmPrincipal::abreConfigModem(bool preselecionado)
+{
+    frmConfigModem dialogo(*m_modulo, this);
+    if (preselecionado)
+        dialogo.preseleciona();
+    executaDialogo(dialogo);
+}
+
+bool frmPrincipal::lacoDaPorta()
+{
+    for (;;) {
+        m_modulo->DefineNumeroPorta(
+            numeroDaPorta(m_ini->LePerfil(kSecaoModem, kPortaSerial, kVazio)));
+        m_modem->fecha();
+        if (m_modulo->ConfiguraModem())
+            return true;
+        fechaSplash();
+        mostraStatus(QStringLiteral(" Erro iniciando a porta serial do modem."));
+        const auto resposta = m_caixa->pergunta(QStringLiteral("Erro:"),
+            QStringLiteral("Houve um erro ao tentar inicializar o modem. Você deseja ajustar as "
+                           "configurações do seu modem?"),
+            CaixaMensagem::Icone::Critico);
+        if (resposta != CaixaMensagem::Resposta::Sim) {
+            m_caixa->mostra(QStringLiteral("Informação:"),
+                QStringLiteral("Este erro pode ter sido ocasionado pelo fato de que "
+                               "outro aplicativo está utilizando a porta serial onde "
+                               "está instalado o seu modem. Reinicialize o seu "
+                               "computador e tente novamente."),
+                CaixaMensagem::Icone::Informacao);
+            return false;
+        }
+        mostraStatus(kConfigurandoModem);
+        abreConfigModem(false);
+    }
+}
+
+void frmPrincipal::inicializaModem()
+{
+    mostraStatus(QStringLiteral(" Inicializando Modem, aguarde ..."));
+    setCursor(Qt::WaitCursor);
+    m_modulo->InicializaModem();
+    unsetCursor();
+}
+
+bool frmPrincipal::Form_Load()
+{
+    m_splash = std::make_unique<frmInicializa>();
+    m_splash->Form_Load(*m_modulo);
+
+    setWindowTitle(programa::NomePrograma() + QLatin1Char(' ') + programa::VersaoPrograma());
+    show();
+    tmpAjustaJanela_Timer();
+
+    mostraStatus(QStringLiteral(" Inicializando Banco de Dados, aguarde ..."));
+    bool bancoAberto;
+    {
+        CursorOcupado ampulheta;
+        bancoAberto = AbreBancoDeDados(m_pastaPrograma, programa::ArquivoBanco());
+    }
+    if (!bancoAberto) {
+        fechaSplash();
+        mostraStatus(QStringLiteral(" Erro iniciando o bando de dados."));
+        m_caixa->mostra(QStringLiteral("Erro:"),
+            QStringLiteral("Houve um erro sério ao tentar abrir o arquivo de dados do "
+                           "sistema."),
+            CaixaMensagem::Icone::Critico);
+        encerraPrograma();
+        return false;
+    }
+
+    if (m_ini->LePerfil(kSecaoModem, kPortaSerial, kVazio) == kVazio) {
+        fechaSplash();
+        mostraStatus(kConfigurandoModem);
+        abreConfigModem(false);
+    }
+    mostraStatus(kInicializandoVariaveis);
+    if (!lacoDaPorta()) {
+        encerraPrograma();
+        return false;
+    }
+    inicializaModem();
+    mostraStatus(programa::Pronto());
+    fechaSplash();
+
+    if (m_ini->LePerfil(
+            QStringLiteral("OPÇÕES"), QStringLiteral("AutoEnviar"), QStringLiteral("Não"))
+        == QStringLiteral("Sim"))
+        mnuDigitarEnviar_Click();
+    return true;
+}
+
+void frmPrincipal::mnuConfigurarModem_Click()
+{
+    mostraStatus(QStringLiteral(" Lendo configurações do modem, aguarde ..."));
+    mostraStatus(QStringLiteral(" Configurando modem."));
+    abreConfigModem(true);
+    mostraStatus(kInicializandoVariaveis);
+    if (!lacoDaPorta()) {
+        encerraPrograma();
+        return;
+    }
+    inicializaModem();
+    mostraStatus(programa::Pronto());
+}

@@ -1,0 +1,7 @@
+#include "Servidor.h"
+
+Servidor servidorPadrao()
+{
+    return Servidor{
+        QByteArrayLiteral(RECADO_SERVIDOR), RECADO_PORTA, QByteArrayLiteral(RECADO_DESTINATARIO)};
+}

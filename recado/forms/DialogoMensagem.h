@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class CaixaMensagem;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class Remetente;
+
+// The program's one window: the text, "&Enviar", "&Cancelar" and the picture. It wires
+// the keys and the length limit; connecting, checking and sending belong to the
+// Remetente. Finishing the dialog (sent, cancelled, Escape, close box) ends the program.
+class DialogoMensagem : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DialogoMensagem(Remetente &remetente, CaixaMensagem &caixa, QWidget *pai = nullptr);
+
+    // Connects to the server; without a connection "&Enviar" stays disabled.
+    void inicia();
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+    void done(int resultado) override;
+
+private:
+    void aoMudarTexto();
+    void aoEnviar();
+    void aoEnter(QObject *origem);
+
+    Remetente &m_remetente;
+    CaixaMensagem &m_caixa;
+    QPlainTextEdit *m_texto;
+    QPushButton *m_enviar;
+    QPushButton *m_cancelar;
+    QLabel *m_figura;
+};

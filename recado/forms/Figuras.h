@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's drawn pictures, kept as Qt resources: the picture beside the text and
+// the window icon.
+QPixmap figuraQuorvane();
+QIcon iconeRecado();

@@ -1,0 +1,27 @@
+#include "CaixaMensagemQt.h"
+#include "ConexaoSocket.h"
+#include "DialogoMensagem.h"
+#include "Figuras.h"
+#include "Remetente.h"
+#include "Servidor.h"
+#include "TraducaoQt.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    instalaTraducaoQt(app);
+    app.setWindowIcon(iconeRecado());
+
+    CaixaMensagemQt caixa;
+    ConexaoSocket conexao;
+    Remetente remetente(conexao, caixa, servidorPadrao());
+    DialogoMensagem dialogo(remetente, caixa);
+    QObject::connect(&dialogo, &QDialog::finished, &app, &QCoreApplication::quit);
+    // Connect before showing: a failure is reported first, then the dialog opens without
+    // "&Enviar".
+    dialogo.inicia();
+    dialogo.show();
+    return app.exec();
+}

@@ -1,0 +1,209 @@
+#include "BancoDeTeste.h"
+#include "BancoTemporario.h"
+#include "directory/Diretorio.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+using BancoDeTeste::Coluna;
+
+namespace {
+const QString kProtegido
+    = QStringLiteral("Não foi possível gravar os dados: o arquivo de dados está protegido contra "
+                     "gravação.");
+}
+
+// What the windows get when the directory fails after start-up: a Portuguese text, the
+// data as it was, and no crash; and two operators sharing one file.
+class TestDiretorioFalhas : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<BancoTemporario> banco_;
+    int ana_ = 0, g1_ = 0, g2_ = 0;
+
+    // The engine refuses one statement, as a full disk or a damaged page would.
+    static void Recusa(const char *gatilho)
+    {
+        QSqlQuery q(BancoDeDados());
+        QVERIFY2(q.exec(QString::fromLatin1(gatilho)), qPrintable(q.lastError().text()));
+    }
+    QStringList GruposDaAna() { return Coluna(Diretorio().GruposDoUsuario(ana_), "ID_Grupo"); }
+    QStringList Nomes() { return Coluna(Diretorio().ListaUsuarios(), "Nome_Usuario"); }
+
+private slots:
+    void init()
+    {
+        banco_ = std::make_unique<BancoTemporario>();
+        QVERIFY2(banco_->Aberto(), qPrintable(banco_->Erro()));
+        Diretorio d;
+        g1_ = d.InsereGrupo({}, QStringLiteral("G1")).value_or(-1);
+        g2_ = d.InsereGrupo({}, QStringLiteral("G2")).value_or(-1);
+        ana_ = d.InsereUsuario(
+                    {}, QStringLiteral("1"), QDate(2026, 1, 1), QStringLiteral("Ana"), {g1_, g2_})
+                   .value_or(-1);
+        QVERIFY(ana_ > 0);
+    }
+    void cleanup() { banco_.reset(); }
+
+    void regravacaoQueFalhaNoMeioNaoMudaNada()
+    {
+        Recusa("CREATE TRIGGER t BEFORE INSERT ON Usuario_Grupo WHEN NEW.ID_Grupo = 999 "
+               "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+        const QStringList antes = GruposDaAna();
+        Diretorio d;
+        QVERIFY(!d.RegravaGruposDoUsuario(ana_, {g1_, 999}));
+        QVERIFY(d.Erro().startsWith(QStringLiteral("Não foi possível gravar os dados: ")));
+        QCOMPARE(GruposDaAna(), antes);
+
+        QVERIFY(!d.AlteraUsuario(
+            ana_, {}, QStringLiteral("2"), QStringLiteral("Ana Maria"), QList<int>{999}));
+        QCOMPARE(Nomes(), QStringList{"Ana"});
+        QCOMPARE(GruposDaAna(), antes);
+
+        QVERIFY(!d.InsereUsuario(
+            {}, QStringLiteral("3"), QDate(2026, 1, 1), QStringLiteral("Bia"), {g1_, 999}));
+        QCOMPARE(Nomes(), QStringList{"Ana"});
+        QCOMPARE(d.MembrosDoGrupo(g1_)->NumeroDeRegistros(), 1);
+    }
+
+    void exclusoesQueFalhamNaoMudamNada()
+    {
+        Recusa("CREATE TRIGGER t BEFORE DELETE ON Usuario_Grupo "
+               "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+        Recusa("CREATE TRIGGER t2 BEFORE DELETE ON Grupos "
+               "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+        Diretorio d;
+        QVERIFY(!d.ExcluiUsuario(ana_));
+        QVERIFY(!d.Erro().isEmpty());
+        QCOMPARE(Nomes(), QStringList{"Ana"});
+        QCOMPARE(GruposDaAna().size(), 2);
+
+        QSqlQuery(BancoDeDados()).exec(QStringLiteral("DROP TRIGGER t"));
+        QVERIFY(!d.ExcluiGrupo(QStringLiteral("G1")));
+        QCOMPARE(Coluna(d.ListaGrupos(), "Nome_Grupo"), QStringList({"G1", "G2"}));
+        QCOMPARE(GruposDaAna().size(), 2);
+    }
+
+    void arquivoSomenteLeituraAindaListaMasNaoGrava()
+    {
+        QFile::setPermissions(banco_->Caminho(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        FechaBancoDeDados();
+        // The superuser writes into any file, so there the engine is told the file is
+        // read-only: the refusal the windows get is the same.
+        const bool superusuario = QFileInfo(banco_->Caminho()).isWritable();
+        QSqlDatabase db = superusuario
+            ? BancoDeTeste::AbreConexao(banco_->Caminho(), QStringLiteral("leitura"), 5000, true)
+            : (AbreBancoDeDados(banco_->Pasta(), "Pager.Mdb"), BancoDeDados());
+        QVERIFY(db.isOpen());
+        {
+            Diretorio d(db.connectionName());
+            QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
+            QVERIFY(!d.InsereUsuario({}, "2", QDate(2026, 1, 1), "Bia", {g1_}));
+            QCOMPARE(d.Erro(), kProtegido);
+            QVERIFY(!d.GravaLog(QDateTime::currentDateTime(), "Ana", "m", "1", ana_));
+            QCOMPARE(d.Erro(), kProtegido);
+            QVERIFY(!d.ExcluiGrupo(QStringLiteral("G1")));
+            QCOMPARE(d.Erro(), kProtegido);
+            QCOMPARE(Coluna(d.ListaGrupos(), "Nome_Grupo"), QStringList({"G1", "G2"}));
+            QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
+        }
+        db = QSqlDatabase();
+        BancoDeTeste::FechaConexao(QStringLiteral("leitura"));
+    }
+
+    void arquivoQueSumiuDaErroENaoEhRecriado()
+    {
+        QVERIFY(QFile::remove(banco_->Caminho()));
+        Diretorio d;
+        QVERIFY(!d.ListaUsuarios());
+        QVERIFY(d.Erro().startsWith(QStringLiteral("Não foi possível ler os dados: o arquivo de "
+                                                   "dados \"Pager.Mdb\" não foi encontrado")));
+        QVERIFY(!d.GravaLog(QDateTime::currentDateTime(), "Ana", "m", "1", ana_));
+        QVERIFY(d.Erro().startsWith(QStringLiteral("Não foi possível gravar os dados: ")));
+        QVERIFY(!d.ExcluiUsuario(ana_));
+        QVERIFY(!d.InsereGrupo({}, QStringLiteral("G3")));
+        QVERIFY(!QFile::exists(banco_->Caminho()));
+    }
+
+    void bancoFechadoDaErroEReabertoVolta()
+    {
+        // A window's Diretorio outlives a close and a reopening of the connection.
+        Diretorio d;
+        FechaBancoDeDados();
+        QVERIFY(!d.ListaLog());
+        QCOMPARE(d.Erro(),
+            QStringLiteral("Não foi possível ler os dados: o banco de dados não está aberto."));
+        QVERIFY(!d.RegravaGruposDoUsuario(ana_, {}));
+        QVERIFY(AbreBancoDeDados(banco_->Pasta(), QStringLiteral("Pager.Mdb")));
+        QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
+        QVERIFY(d.Erro().isEmpty());
+    }
+
+    void outroProgramaSegurandoOArquivo()
+    {
+        // Another operator's Tellumo is in the middle of a change; this one waits only briefly.
+        QSqlDatabase outro = BancoDeTeste::AbreConexao(banco_->Caminho(), "outro");
+        QSqlDatabase apressado = BancoDeTeste::AbreConexao(banco_->Caminho(), "apressado", 100);
+        QVERIFY(outro.transaction());
+        QVERIFY(QSqlQuery(outro).exec("INSERT INTO Grupos (Nome_Grupo) VALUES ('G3')"));
+        {
+            Diretorio d(QStringLiteral("apressado"));
+            QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
+            QElapsedTimer relogio;
+            relogio.start();
+            QVERIFY(!d.ExcluiUsuario(ana_));
+            QVERIFY(relogio.elapsed() < 3000);
+            QCOMPARE(d.Erro(),
+                QStringLiteral("Não foi possível gravar os dados: o arquivo de "
+                               "dados está em uso por outro programa. Tente "
+                               "novamente em alguns instantes."));
+            QVERIFY(outro.commit());
+            QVERIFY2(d.ExcluiUsuario(ana_), qPrintable(d.Erro()));
+            QCOMPARE(Coluna(d.ListaGrupos(), "Nome_Grupo"), QStringList({"G1", "G2", "G3"}));
+        }
+        outro = apressado = QSqlDatabase();
+        BancoDeTeste::FechaConexao("outro");
+        BancoDeTeste::FechaConexao("apressado");
+    }
+
+    void duasConexoesGravandoAoMesmoTempo()
+    {
+        constexpr int kPorOperador = 40;
+        std::atomic<int> falhas{0};
+        auto operador = [&](int n) {
+            const QString conexao = QStringLiteral("operador%1").arg(n);
+            {
+                QSqlDatabase db = BancoDeTeste::AbreConexao(banco_->Caminho(), conexao);
+                Diretorio d(db.connectionName());
+                for (int i = 0; i < kPorOperador; ++i) {
+                    const QString nome = QStringLiteral("op%1-%2").arg(n).arg(i);
+                    const auto id = d.InsereUsuario({}, nome, QDate(2026, 1, 1), nome, {g1_});
+                    if (!id || !d.GravaLog(QDateTime::currentDateTime(), nome, "m", nome, *id))
+                        ++falhas;
+                }
+            }
+            BancoDeTeste::FechaConexao(conexao);
+        };
+        std::thread primeiro(operador, 1);
+        std::thread segundo(operador, 2);
+        primeiro.join();
+        segundo.join();
+
+        QCOMPARE(falhas.load(), 0);
+        Diretorio d;
+        QCOMPARE(d.ListaUsuarios()->NumeroDeRegistros(), 2 * kPorOperador + 1);
+        QCOMPARE(d.MembrosDoGrupo(g1_)->NumeroDeRegistros(), 2 * kPorOperador + 1);
+        QCOMPARE(d.ListaLog()->NumeroDeRegistros(), 2 * kPorOperador);
+        QCOMPARE(BancoDeTeste::Valor(BancoDeDados(), "PRAGMA integrity_check").toString(),
+            QStringLiteral("ok"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiretorioFalhas)
+#include "tst_diretoriofalhas.moc"

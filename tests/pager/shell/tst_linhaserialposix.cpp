@@ -1,0 +1,129 @@
+#include "CaixaMensagemGravada.h"
+#include "ModemPty.h"
+#include "PainelStatusGravado.h"
+#include "shell/ArquivoIni.h"
+#include "shell/LinhaSerialPosix.h"
+#include "shell/Modulo.h"
+#include "shell/RelogioReal.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The termios line over a real pseudo-terminal, against a scripted modem thread, with the
+// real clock. Each case takes well under a second.
+class TestLinhaSerialPosix : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void inicializaOModemPeloPty()
+    {
+        ModemPty modem;
+        QVERIFY(modem.pronto());
+        QTemporaryDir pasta;
+        ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
+        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM3"), modem.nome());
+        LinhaSerialPosix linha;
+        RelogioReal relogio;
+        CaixaMensagemGravada caixa;
+        PainelStatusGravado status;
+        Modulo modulo(ini, linha, relogio, caixa, status);
+        modulo.DefineNumeroPorta(3);
+        QVERIFY2(modulo.ConfiguraModem(), qPrintable(linha.erro()));
+        modulo.InicializaModem();
+        QCOMPARE(caixa.quantidade(), 0);
+        QCOMPARE(modem.comandos(), (QByteArrayList{"ATZ", "ate0"}));
+    }
+
+    void aguardaConexaoProcessaEventos()
+    {
+        ModemPty modem("\r\nCONNECT 9600\r\n", 300);
+        QTemporaryDir pasta;
+        ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
+        LinhaSerialPosix linha;
+        QVERIFY(linha.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
+        RelogioReal relogio;
+        CaixaMensagemGravada caixa;
+        PainelStatusGravado status;
+        Modulo modulo(ini, linha, relogio, caixa, status);
+        int tiques = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { ++tiques; });
+        timer.start(50);
+        QVERIFY(modulo.Discar());
+        QVERIFY2(tiques >= 4, "the window events stood still during the dial wait");
+        QCOMPARE(modem.comandos().size(), 2);
+        QVERIFY(modem.comandos().at(1).startsWith("ATDP "));
+    }
+
+    void portaEmUsoNaoAbre()
+    {
+        ModemPty modem;
+        LinhaSerialPosix primeira, segunda;
+        QVERIFY(primeira.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
+        QVERIFY(!segunda.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
+        QVERIFY(!segunda.aberta());
+        QVERIFY(segunda.erro().contains(QStringLiteral("em uso")));
+        primeira.fecha();
+        QVERIFY2(
+            segunda.abre(modem.nome(), QStringLiteral("9600,e,7,1")), qPrintable(segunda.erro()));
+    }
+
+    void aberturaRecusada_data()
+    {
+        QTest::addColumn<QString>("dispositivo");
+        QTest::addColumn<QString>("configuracoes");
+        QTest::newRow("dispositivo inexistente") << "/dev/tellumo-nao-existe"
+                                                 << "9600,e,7,1";
+        QTest::newRow("não é terminal") << "/dev/null"
+                                        << "9600,e,7,1";
+        QTest::newRow("sem dispositivo") << ""
+                                         << "9600,e,7,1";
+        QTest::newRow("configurações ruins") << "PTY"
+                                             << "9600,q,7,1";
+    }
+    void aberturaRecusada()
+    {
+        QFETCH(QString, dispositivo);
+        QFETCH(QString, configuracoes);
+        ModemPty modem;
+        if (dispositivo == QStringLiteral("PTY"))
+            dispositivo = modem.nome();
+        LinhaSerialPosix linha;
+        QVERIFY(!linha.abre(dispositivo, configuracoes));
+        QVERIFY(!linha.aberta());
+        QVERIFY(!linha.erro().isEmpty());
+    }
+
+    void esperaSemDadosBloqueiaAteOPrazo()
+    {
+        ModemPty modem;
+        LinhaSerialPosix linha;
+        QVERIFY(linha.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!linha.aguardaEntrada(150));
+        QVERIFY(t.elapsed() >= 140);
+        QCOMPARE(linha.aguardando(), 0);
+        QVERIFY(linha.le().isEmpty());
+    }
+
+    void linhaQueSomeEAvisada()
+    {
+        ModemPty modem;
+        LinhaSerialPosix linha;
+        QVERIFY(linha.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
+        modem.desliga();
+        QElapsedTimer t;
+        t.start();
+        linha.aguardaEntrada(2000);
+        linha.le();
+        QVERIFY(t.elapsed() < 1000);
+        QVERIFY(linha.perdida());
+        QVERIFY(!linha.escreve("ATH0\r"));
+    }
+};
+
+QTEST_MAIN(TestLinhaSerialPosix)
+#include "tst_linhaserialposix.moc"

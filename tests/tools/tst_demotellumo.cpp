@@ -1,0 +1,156 @@
+#include "ProcessoSimulador.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Stands in for Tellumo: finds the modem through its settings, says ATE0 and keeps the answer
+// in its own folder.
+const char *programaFalso = R"(#!/usr/bin/env bash
+set -eu
+com1=$(tr -d '\r' < "$XDG_CONFIG_HOME/Tellumo.INI" | sed -n 's/^COM1=//p')
+exec 3<>"$com1"
+printf 'ATE0\r' >&3
+timeout 5 grep -a -m1 OK <&3 > "$(dirname "$0")/resposta.txt"
+)";
+
+QByteArray leArquivo(const QString &caminho)
+{
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The demo wiring of scripts/run-tellumo.sh, with a stand-in program in Tellumo's place.
+class TesteDemoTellumo : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir pasta;
+    QString demo;
+
+    int roda(const QStringList &argumentos = {})
+    {
+        QProcess processo;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("TELLUMO_DEMO"), demo);
+        ambiente.insert(
+            QStringLiteral("TELLUMO_DEMO_PROGRAMA"), pasta.filePath(QStringLiteral("falso")));
+        ambiente.insert(QStringLiteral("TELLUMO_DEMO_SIMULADOR"), ProcessoSimulador::executavel());
+        // A display is said to be there, so that no virtual screen is started for the stand-in.
+        ambiente.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
+        processo.setProcessEnvironment(ambiente);
+        processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        processo.start(QStringLiteral("bash"),
+            QStringList{QStringLiteral(RAIZ_PROJETO "/scripts/run-tellumo.sh")} + argumentos);
+        if (!processo.waitForFinished(30000))
+            return -1;
+        return processo.exitCode();
+    }
+
+    QString ini() const { return demo + QStringLiteral("/config/Tellumo.INI"); }
+    QString banco() const { return demo + QStringLiteral("/programa/Pager.Mdb"); }
+
+    QStringList consulta(const QString &sql)
+    {
+        QStringList linhas;
+        {
+            QSqlDatabase db
+                = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("demo"));
+            db.setDatabaseName(banco());
+            if (db.open()) {
+                QSqlQuery q(sql, db);
+                while (q.next())
+                    linhas << q.value(0).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("demo"));
+        return linhas;
+    }
+
+private slots:
+    void init()
+    {
+        demo = pasta.filePath(QStringLiteral("demo"));
+        QDir(demo).removeRecursively();
+        QFile falso(pasta.filePath(QStringLiteral("falso")));
+        QVERIFY(falso.open(QIODevice::WriteOnly));
+        falso.write(programaFalso);
+        falso.close();
+        falso.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void preparaConfiguracaoEmWindows1252ComCrLf()
+    {
+        QCOMPARE(roda({QStringLiteral("--preparar")}), 0);
+        QCOMPARE(leArquivo(ini()),
+            "[MODEM]\r\nPorta Serial=1\r\nCOM1=" + QFile::encodeName(demo) + "/modem\r\n");
+        QCOMPARE(leArquivo(demo + QStringLiteral("/programa/tellumo")), QByteArray(programaFalso));
+    }
+
+    void preparaDiretorioDeExemplo()
+    {
+        QCOMPARE(roda({QStringLiteral("--preparar")}), 0);
+        QCOMPARE(consulta(QStringLiteral("Select count(*) From Usuarios")),
+            QStringList{QStringLiteral("6")});
+        QVERIFY(consulta(QStringLiteral("Select Nome_Usuario From Usuarios"))
+                    .contains(QStringLiteral("Maria Conceição Araújo")));
+        QCOMPARE(
+            consulta(QStringLiteral(
+                "Select u.Nome_Usuario From Usuario_Grupo ug Join Usuarios u Using (ID_Usuario) "
+                "Join Grupos g Using (ID_Grupo) Where g.Nome_Grupo = 'Plantão' Order By 1")),
+            (QStringList{
+                QStringLiteral("Ana Luíza Gonçalves"), QStringLiteral("José Antônio Pereira")}));
+        QCOMPARE(
+            consulta(QStringLiteral("Select count(*) From Log")), QStringList{QStringLiteral("0")});
+    }
+
+    void novaPreparacaoGuardaOQueOUsuarioMudou()
+    {
+        QCOMPARE(roda({QStringLiteral("--preparar")}), 0);
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[MODEM]\r\nPorta Serial=2\r\nCOM1=/velho\r\n[DISCAGEM]\r\nLinha=Tom\r\n");
+        f.close();
+        QProcess::execute(QStringLiteral("sqlite3"),
+            {banco(),
+                QStringLiteral("Insert Into Log(Data, Hora, Usuario, Mensagem, ID_Pager, "
+                               "ID_Usuario) Values('20261207', '14:05', 'x', 'y', '1', 1)")});
+        QCOMPARE(roda({QStringLiteral("--preparar")}), 0);
+        QCOMPARE(leArquivo(ini()),
+            "[MODEM]\r\nPorta Serial=2\r\nCOM1=" + QFile::encodeName(demo)
+                + "/modem\r\n[DISCAGEM]\r\nLinha=Tom\r\n");
+        QCOMPARE(
+            consulta(QStringLiteral("Select count(*) From Log")), QStringList{QStringLiteral("1")});
+    }
+
+    void programaFalaComOSimuladorQueParaNoFim()
+    {
+        QCOMPARE(roda(), 0);
+        QVERIFY(leArquivo(demo + QStringLiteral("/programa/resposta.txt")).startsWith("OK"));
+        QVERIFY(!QFileInfo::exists(demo + QStringLiteral("/modem")));
+        QList<QJsonObject> registros;
+        for (const QByteArray &linha :
+            leArquivo(demo + QStringLiteral("/simulador.jsonl")).split('\n')) {
+            if (!linha.isEmpty())
+                registros << QJsonDocument::fromJson(linha).object();
+        }
+        QVERIFY(registros.size() >= 3);
+        QCOMPARE(registros.at(1).value(QStringLiteral("linha")).toString(), QStringLiteral("ATE0"));
+        QCOMPARE(
+            registros.last().value(QStringLiteral("evento")).toString(), QStringLiteral("fim"));
+        QCOMPARE(
+            registros.last().value(QStringLiteral("motivo")).toString(), QStringLiteral("sinal"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TesteDemoTellumo)
+#include "tst_demotellumo.moc"
