@@ -127,6 +127,24 @@ private Q_SLOTS:
         QCOMPARE(d.idUsuario(), Sql(QStringLiteral("SELECT ID_Usuario FROM Usuarios")).toInt());
     }
 
+    void gruposMarcadosPeloTecladoSemMudarAoAndar()
+    {
+        Grupo(QStringLiteral("A"));
+        Grupo(QStringLiteral("B"));
+        Grupo(QStringLiteral("C"));
+        frmCadastraUsuarios d(caixa_);
+        d.show();
+        auto *lista = Filho<QListWidget>(d, "lstGrupos");
+        lista->setFocus();
+        QTest::keyClick(lista, Qt::Key_Down);
+        QTest::keyClick(lista, Qt::Key_Space);
+        QTest::keyClick(lista, Qt::Key_Down);
+        QTest::keyClick(lista, Qt::Key_Up);
+        QTest::keyClick(lista, Qt::Key_Up);
+        QCOMPARE(lista->currentRow(), 0);
+        QCOMPARE(Marcados(d), QStringList({QStringLiteral("00002 - B")}));
+    }
+
     void camposObrigatoriosRecusados_data()
     {
         QTest::addColumn<QString>("nome");

@@ -164,6 +164,23 @@ private Q_SLOTS:
         QVERIFY(Filho<QToolButton>(*j, "cmdCadastrar")->isVisible());
     }
 
+    void cliqueNaOpcaoTrocaALista()
+    {
+        Grupo(QStringLiteral("Vendas"));
+        Usuario(QStringLiteral("Ana"), QStringLiteral("1"));
+        auto j = Janela();
+        auto *porGrupo = Filho<QRadioButton>(*j, "optListaPorGrupo");
+        QTest::mouseClick(porGrupo, Qt::LeftButton);
+        QVERIFY(porGrupo->isChecked());
+        QVERIFY(!Filho<QRadioButton>(*j, "optListaPorUsuario")->isChecked());
+        QCOMPARE(Itens(*j), QStringList({QStringLiteral("Vendas")}));
+        QVERIFY(Filho<QToolButton>(*j, "cmdAlterar")->isHidden());
+        // Arrow keys move between the options as Tab does, choosing as they go.
+        QTest::keyClick(porGrupo, Qt::Key_Left);
+        QVERIFY(Filho<QRadioButton>(*j, "optListaPorUsuario")->isChecked());
+        QCOMPARE(Itens(*j), QStringList({QStringLiteral("Ana")}));
+    }
+
     void acentosDigitadosSaoDobrados_data()
     {
         QTest::addColumn<QString>("digitado");
