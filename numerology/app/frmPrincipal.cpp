@@ -4,6 +4,13 @@
 #include "Configuracao.h"
 #include "CursorOcupado.h"
 #include "Figuras.h"
+#include "app/impressao/ComandoImprimir.h"
+#include "app/impressao/ExportaWord.h"
+#include "app/opcoes/frmAjuda.h"
+#include "app/opcoes/frmDicasDoDia.h"
+#include "app/opcoes/frmOpcoes.h"
+#include "app/relatorios/RelatorioParcial.h"
+#include "app/relatorios/RelatorioSemanal.h"
 #include "engine/RelatorioCompleto.h"
 #include "frmEntraDados.h"
 #include "frmResultado.h"
@@ -24,6 +31,12 @@ namespace {
 constexpr int pixels(int twips)
 {
     return twips / 15;
+}
+
+// What printing and export work on: the active result's report, if any.
+OrigemRelatorio origemDe(const DocumentoRelatorio *documento)
+{
+    return documento ? OrigemRelatorio(documento->texto) : std::nullopt;
 }
 
 } // namespace
@@ -77,27 +90,24 @@ void frmPrincipal::criaBarraDeFerramentas()
         QString dica;
         QIcon figura;
         void (frmPrincipal::*acao)();
-        bool pronto;
     };
-    // Export, printing and help come with their own windows; until then their buttons stay
-    // visible but disabled, as do the partial and weekly analyses.
     const Botao botoes[] = {
         {"cmdRelatorio", QStringLiteral("Análise Numerológica Completa"),
-            Figuras::analiseCompleta(), &frmPrincipal::cmdRelatorio_Click, true},
+            Figuras::analiseCompleta(), &frmPrincipal::cmdRelatorio_Click},
         {"cmdNumerologiaParcial", QStringLiteral("Análise Numerológica Parcial"),
-            Figuras::analiseParcial(), &frmPrincipal::cmdNumerologiaParcial_Click, false},
+            Figuras::analiseParcial(), &frmPrincipal::cmdNumerologiaParcial_Click},
         {"cmdApenasSemanal", QStringLiteral("Análise Numerológica Semanal"),
-            Figuras::analiseSemanal(), &frmPrincipal::cmdApenasSemanal_Click, false},
+            Figuras::analiseSemanal(), &frmPrincipal::cmdApenasSemanal_Click},
         {"cmdExportarWord",
             QStringLiteral("Exporta os dados da análise atual para o Microsoft® Word"),
-            Figuras::exportar(), &frmPrincipal::cmdExportarWord_Click, false},
+            Figuras::exportar(), &frmPrincipal::cmdExportarWord_Click},
         {"cmdImprimir",
             QStringLiteral("Imprime o Conteúdo da Análise Atual diretamente na Impressora"),
-            Figuras::imprimir(), &frmPrincipal::cmdImprimir_Click, false},
+            Figuras::imprimir(), &frmPrincipal::cmdImprimir_Click},
         {"cmdAjuda", QStringLiteral("Exibe a Ajuda de Vistral"), Figuras::ajuda(),
-            &frmPrincipal::cmdAjuda_Click, false},
+            &frmPrincipal::cmdAjuda_Click},
         {"cmdSair", QStringLiteral("Encerra Vistral"), Figuras::sair(),
-            &frmPrincipal::cmdSair_Click, true},
+            &frmPrincipal::cmdSair_Click},
     };
     int posicao = 0;
     for (const Botao &b : botoes) {
@@ -107,7 +117,6 @@ void frmPrincipal::criaBarraDeFerramentas()
         botao->setIcon(b.figura);
         botao->setIconSize(QSize(32, 32));
         botao->setGeometry(pixels(45 + 720 * posicao), pixels(45), pixels(645), pixels(600));
-        botao->setEnabled(b.pronto);
         connect(botao, &QToolButton::clicked, this, b.acao);
         ++posicao;
     }
@@ -149,7 +158,6 @@ void frmPrincipal::criaMenus()
     QAction *opcoes
         = mnuArquivo->addAction(QStringLiteral("O&pções"), this, &frmPrincipal::mnuOpcoes_Click);
     opcoes->setObjectName(QStringLiteral("mnuOpções"));
-    opcoes->setEnabled(false); // the options dialog hooks in here
     QAction *nulo = mnuArquivo->addSeparator();
     nulo->setObjectName(QStringLiteral("mnuNulo"));
     QAction *sairMenu
@@ -162,7 +170,6 @@ void frmPrincipal::criaMenus()
         QStringLiteral("Exibir a Ajuda do Programa"), this, &frmPrincipal::mnuAjudaPrograma_Click);
     ajudaPrograma->setObjectName(QStringLiteral("mnuAjudaPrograma"));
     ajudaPrograma->setShortcut(QKeySequence(Qt::Key_F1));
-    ajudaPrograma->setEnabled(false); // the help window hooks in here
 }
 
 void frmPrincipal::MDIForm_Load()
@@ -188,7 +195,8 @@ void frmPrincipal::ChecaAcessoInternet()
 
 void frmPrincipal::ExibeDicaDoDia()
 {
-    // The tip-of-the-day dialog opens here.
+    frmDicasDoDia dica(m_pastaPrograma, *m_caixa, {}, this);
+    dica.exec();
 }
 
 frmResultado *frmPrincipal::resultadoAtivo() const
@@ -283,22 +291,23 @@ void frmPrincipal::CriaRelatorio()
 
 void frmPrincipal::CriaRelatorioParcial()
 {
-    // The partial analysis hooks in here: executaAnalise(<its report builder>).
+    executaAnalise(Relatorio::CriaRelatorioParcial);
 }
 
 void frmPrincipal::CriaRelatorioSemanal()
 {
-    // The weekly analysis hooks in here: executaAnalise(<its report builder>).
+    executaAnalise(Relatorio::CriaRelatorioSemanal);
 }
 
 void frmPrincipal::cmdExportarWord_Click()
 {
-    // Export of documentoAtivo() to the word processor at CaminhoWord hooks in here.
+    ExportaWord(*m_caixa).exporta(origemDe(documentoAtivo()), CaminhoWord);
 }
 
 void frmPrincipal::cmdImprimir_Click()
 {
-    // Printing of documentoAtivo() hooks in here.
+    ComandoImprimir(*m_caixa, [this](const QString &texto) { defineStatus(texto); })
+        .imprime(origemDe(documentoAtivo()));
 }
 
 void frmPrincipal::cmdAjuda_Click()
@@ -308,12 +317,16 @@ void frmPrincipal::cmdAjuda_Click()
 
 void frmPrincipal::mnuAjudaPrograma_Click()
 {
-    // The help window (Vistral.html of the program folder) hooks in here.
+    frmAjuda::abre(m_pastaPrograma, *m_caixa, this);
 }
 
 void frmPrincipal::mnuOpcoes_Click()
 {
-    // The options dialog hooks in here.
+    frmOpcoes opcoes(m_pastaPrograma, CaminhoWord, *m_caixa, this);
+    if (opcoes.exec() != QDialog::Accepted)
+        return;
+    CaminhoWord = opcoes.caminhoWord();
+    UsarInternet = opcoes.usarInternet();
 }
 
 void frmPrincipal::cmdSair_Click()

@@ -8,6 +8,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <memory>
 
 frmHistorico *ExibeHistorico(QMdiArea *area, CaixaMensagem &caixa, std::optional<int> idUsuario)
@@ -32,7 +33,13 @@ frmHistorico *ExibeHistorico(QMdiArea *area, CaixaMensagem &caixa, std::optional
             : QStringLiteral("Histórico: Lista de todas as mensagens enviadas..."));
     QMdiSubWindow *sub = area->addSubWindow(janela);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(700, 300);
+    // Wide enough for every column, as long as the main window has the room.
+    QSize tamanho(janela->LarguraIdeal()
+            + 2 * sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub),
+        320);
+    if (area->isVisible())
+        tamanho = tamanho.boundedTo(area->viewport()->size());
+    sub->resize(tamanho);
     sub->show();
     return janela;
 }

@@ -3,6 +3,7 @@
 #include "AmbienteJanela.h"
 #include "CursorOcupado.h"
 #include "Diretorio.h"
+#include "ListasDoDiretorio.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -11,18 +12,17 @@ bool AtualizaGrupos(QComboBox &grupos, Diretorio &diretorio, const AmbienteJanel
 {
     const QSignalBlocker bloqueio(grupos);
     grupos.clear();
-    std::optional<Instantaneo> lista;
+    std::optional<QList<listas::Item>> lista;
     {
         CursorOcupado ocupado;
-        lista = diretorio.ListaGrupos();
+        lista = listas::Grupos(diretorio);
     }
     if (!lista) {
         ambiente.MostraFalha(diretorio);
         return false;
     }
-    for (; !lista->NoFim(); lista->Proximo())
-        grupos.addItem(lista->Campo(QStringLiteral("Nome_Grupo")).toString());
-    lista->Fecha();
+    for (const listas::Item &grupo : *lista)
+        grupos.addItem(grupo.nome);
     if (grupos.count() == 0)
         return false;
     grupos.setCurrentIndex(0);

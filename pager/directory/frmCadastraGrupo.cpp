@@ -7,6 +7,7 @@
 #include "Paineis.h"
 #include "frmCadastraGrupos.h"
 #include "shell/Creditos.h"
+#include "shell/Programa.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -14,12 +15,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString kPronto = QStringLiteral(" Pronto");
-
-} // namespace
 
 frmCadastraGrupo::frmCadastraGrupo(AmbienteJanela ambiente, QWidget *pai)
     : QDialog(pai)
@@ -125,7 +120,7 @@ void frmCadastraGrupo::AbreDialogo(frmCadastraGrupos &dialogo, const QString &st
     setCursor(Qt::WaitCursor);
     ambiente_.Status(status);
     ambiente_.Executa(dialogo);
-    ambiente_.Status(kPronto);
+    ambiente_.Status(programa::Pronto());
     unsetCursor();
     Form_Load();
 }
@@ -174,7 +169,7 @@ void frmCadastraGrupo::cmdExcluirGrupo_Click()
     }
     if (!excluido)
         ambiente_.MostraFalha(diretorio_);
-    ambiente_.Status(kPronto);
+    ambiente_.Status(programa::Pronto());
     Form_Load();
 }
 

@@ -88,7 +88,6 @@ void frmCadastraGrupos::cmdCadastrarGrupo_Click()
         txtDescricaoGrupo_->setPlainText(QStringLiteral("Não há descrição para este grupo."));
     if (!Grava(nome, txtDescricaoGrupo_->toPlainText()))
         return;
-    gravado_ = true;
     accept();
 }
 

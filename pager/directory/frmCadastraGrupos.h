@@ -22,9 +22,6 @@ public:
     // Loads a stored group for alteration (pnlId shows its identifier).
     void CarregaGrupo(int idGrupo, const QString &nome, const QString &descricao);
 
-    // True once a change was stored.
-    bool Gravado() const { return gravado_; }
-
 public Q_SLOTS:
     void cmdCadastrarGrupo_Click();
     void cmdRetornar_Click();
@@ -42,5 +39,4 @@ private:
     QLabel *pnlId_ = nullptr;
     QLineEdit *txtNomeGrupo_ = nullptr;
     CaixaDeTextoMultilinha *txtDescricaoGrupo_ = nullptr;
-    bool gravado_ = false;
 };

@@ -5,8 +5,33 @@
 #include "ModeloHistorico.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+
+int frmHistorico::LarguraDaColuna(int coluna) const
+{
+    // The widths were drawn for a smaller type face than today's: a date, a time or a
+    // header that would no longer fit widens its column instead of being cut short.
+    static const char *const kMaisLargo[ModeloHistorico::NumeroDeColunas]
+        = {"00/00/0000", "00:00", "", "", ""};
+    const QFontMetrics medida = grdGride_->fontMetrics();
+    const int folga = 2 * (grdGride_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4);
+    const QString cabecalho = grdGride_->model()->headerData(coluna, Qt::Horizontal).toString();
+    const int texto = std::max(medida.horizontalAdvance(QString::fromLatin1(kMaisLargo[coluna])),
+        grdGride_->horizontalHeader()->fontMetrics().horizontalAdvance(cabecalho));
+    return std::max(ModeloHistorico::LarguraTwips(coluna) * logicalDpiX() / 1440, texto + folga);
+}
+
+int frmHistorico::LarguraIdeal() const
+{
+    int largura
+        = 2 * grdGride_->frameWidth() + grdGride_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int coluna = 0; coluna < ModeloHistorico::NumeroDeColunas; ++coluna)
+        largura += grdGride_->columnWidth(coluna);
+    return largura;
+}
 
 frmHistorico::frmHistorico(ModeloHistorico *modelo, CaixaMensagem &caixa, QWidget *pai)
     : QWidget(pai)
@@ -28,10 +53,8 @@ frmHistorico::frmHistorico(ModeloHistorico *modelo, CaixaMensagem &caixa, QWidge
     // Every row one line high, never measured: a long log opens at once.
     grdGride_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdGride_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    for (int coluna = 0; coluna < modelo->columnCount(); ++coluna) {
-        grdGride_->setColumnWidth(
-            coluna, ModeloHistorico::LarguraTwips(coluna) * logicalDpiX() / 1440);
-    }
+    for (int coluna = 0; coluna < modelo->columnCount(); ++coluna)
+        grdGride_->setColumnWidth(coluna, LarguraDaColuna(coluna));
     layout->addWidget(grdGride_);
     connect(grdGride_, &QTableView::doubleClicked, this, &frmHistorico::grdGride_DblClick);
 }

@@ -18,11 +18,15 @@ public:
     frmHistorico(ModeloHistorico *modelo, CaixaMensagem &caixa, QWidget *pai = nullptr);
 
     QTableView *grdGride() const { return grdGride_; }
+    // The width that shows every column whole.
+    int LarguraIdeal() const;
 
 public Q_SLOTS:
     void grdGride_DblClick(const QModelIndex &celula);
 
 private:
+    int LarguraDaColuna(int coluna) const;
+
     QTableView *grdGride_ = nullptr;
     CaixaMensagem &caixa_;
 };

@@ -4,6 +4,7 @@
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
+#include "ListasDoDiretorio.h"
 #include "shell/Creditos.h"
 
 #include <QCollator>
@@ -101,10 +102,13 @@ std::optional<int> frmUsuariosGrupo::GrupoEscolhido()
 
 void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
 {
+    if (cmbGrupos_->count() == 0)
+        return;
+    // A group another operator deleted meanwhile shows no members.
+    lstUsuarios_->clear();
     const std::optional<int> idGrupo = GrupoEscolhido();
     if (!idGrupo)
         return;
-    lstUsuarios_->clear();
     QStringList nomes;
     bool falhou = false;
     {
@@ -143,19 +147,17 @@ void frmUsuariosGrupo::PreencheUsuarios()
 {
     const QSignalBlocker bloqueio(cmbUsuarios_);
     cmbUsuarios_->clear();
-    std::optional<Instantaneo> usuarios;
+    std::optional<QList<listas::Item>> usuarios;
     {
         CursorOcupado ocupado;
-        usuarios = diretorio_.ListaUsuarios();
+        usuarios = listas::Usuarios(diretorio_);
     }
     if (!usuarios) {
         ambiente_.MostraFalha(diretorio_);
         return;
     }
-    for (; !usuarios->NoFim(); usuarios->Proximo()) {
-        cmbUsuarios_->addItem(usuarios->Campo(QStringLiteral("Nome_Usuario")).toString(),
-            usuarios->Campo(QStringLiteral("ID_Usuario")).toInt());
-    }
+    for (const listas::Item &usuario : *usuarios)
+        cmbUsuarios_->addItem(usuario.nome, usuario.id);
     if (cmbUsuarios_->count() > 0)
         cmbUsuarios_->setCurrentIndex(0);
 }

@@ -105,12 +105,17 @@ Posicao localiza(const QVector<Linha> &linhas, const QByteArray &secao, const QB
     return p;
 }
 
-QByteArray leArquivo(const QString &caminho)
+// The whole file into `bytes` (nothing when there is no file); false when a file is there
+// but could not be read whole.
+bool leArquivo(const QString &caminho, QByteArray *bytes)
 {
     QFile f(caminho);
+    if (!f.exists())
+        return true;
     if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+        return false;
+    *bytes = f.readAll();
+    return f.error() == QFileDevice::NoError;
 }
 
 // A line break inside a value would split it into a junk line and lose the rest.
@@ -131,7 +136,10 @@ ArquivoIni::ArquivoIni(const QString &pasta, const QString &nome)
 QString ArquivoIni::LePerfil(
     const QString &secao, const QString &chave, const QString &padrao) const
 {
-    const QVector<Linha> linhas = divideLinhas(leArquivo(m_caminho));
+    // An unreadable file reads as an absent one: every key takes its default.
+    QByteArray bytes;
+    leArquivo(m_caminho, &bytes);
+    const QVector<Linha> linhas = divideLinhas(bytes);
     const Posicao p
         = localiza(linhas, cp1252::codifica(secao).trimmed(), cp1252::codifica(chave).trimmed());
     if (p.chave < 0)
@@ -151,7 +159,11 @@ bool ArquivoIni::GravaPerfil(const QString &secao, const QString &chave, const Q
     const QByteArray novaLinha = bChave + '=' + semQuebras(cp1252::codifica(valor));
     const QByteArray crlf("\r\n");
 
-    QVector<Linha> linhas = divideLinhas(leArquivo(m_caminho));
+    // Rewriting a file that could not be read would lose every line of it.
+    QByteArray bytes;
+    if (!leArquivo(m_caminho, &bytes))
+        return false;
+    QVector<Linha> linhas = divideLinhas(bytes);
     const Posicao p = localiza(linhas, bSecao, bChave);
     if (p.chave >= 0) {
         linhas[p.chave].texto = novaLinha;

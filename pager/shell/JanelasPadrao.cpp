@@ -8,6 +8,7 @@
 #include "directory/frmUsuariosGrupo.h"
 #include "directory/frmVisualizaUsuarios.h"
 #include "frmPrincipal.h"
+#include "tap/frmShowDoEnvio.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ JanelasDoPrincipal JanelasPadrao()
     janelas.montaMsg = [](frmPrincipal &principal) {
         frmMontaMsg::Dependencias d;
         d.ini = &principal.ini();
-        // d.mostraShowDoEnvio: the send window, set when the transmission joins.
+        d.mostraShowDoEnvio = ShowDoEnvio(principal.modulo());
         frmMontaMsg janela(AmbienteDoPrincipal(principal), std::move(d), &principal);
         principal.executaDialogo(janela);
     };

@@ -94,7 +94,7 @@ bool LinhaSerialPosix::abre(const QString &dispositivo, const QString &configura
     // that (like root) may ignore it but lock before using a port, Tellumo among them.
     if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
         return falha(QStringLiteral("%1 está em uso por outro programa.").arg(dispositivo));
-    ::ioctl(m_fd, TIOCEXCL);
+    m_exclusiva = ::ioctl(m_fd, TIOCEXCL) == 0;
 
     termios t{};
     if (::tcgetattr(m_fd, &t) != 0)
@@ -135,6 +135,11 @@ void LinhaSerialPosix::fecha()
 {
     if (m_fd < 0)
         return;
+    // The exclusive mark outlives the descriptor on a pseudo-terminal whose other end stays
+    // open: left there, no ordinary user could open the port again after closing it.
+    if (m_exclusiva)
+        ::ioctl(m_fd, TIOCNXCL);
+    m_exclusiva = false;
     ::flock(m_fd, LOCK_UN);
     ::close(m_fd);
     m_fd = -1;

@@ -33,5 +33,6 @@ private:
 
     int m_fd = -1;
     bool m_perdida = false;
+    bool m_exclusiva = false; // this line set the device's exclusive mark
     QString m_erro;
 };

@@ -2,6 +2,7 @@
 
 #include "ArquivoIni.h"
 #include "Creditos.h"
+#include "directory/EntradaDeTexto.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -35,6 +36,7 @@ frmAvancada::frmAvancada(ArquivoIni &ini, QWidget *pai)
     m_prefixo = new QLineEdit(this);
     m_prefixo->setObjectName(QStringLiteral("txtPrefixo"));
     m_prefixo->setMaxLength(4);
+    AceitaSoCp1252(m_prefixo);
     pnlMsg->setBuddy(m_prefixo);
     layout->addWidget(pnlMsg);
     layout->addWidget(m_prefixo);

@@ -4,6 +4,7 @@
 #include "Creditos.h"
 #include "Discagem.h"
 #include "Modulo.h"
+#include "directory/EntradaDeTexto.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -52,6 +53,7 @@ frmConfigModem::frmConfigModem(Modulo &modulo, QWidget *pai)
     m_prefixo = new QLineEdit(QStringLiteral("011"), this);
     m_prefixo->setObjectName(QStringLiteral("txtPrefixo"));
     m_prefixo->setMaxLength(4);
+    AceitaSoCp1252(m_prefixo);
     pnlMsg->setBuddy(m_prefixo);
     linhaPrefixo->addWidget(pnlMsg);
     linhaPrefixo->addWidget(m_prefixo);

@@ -102,29 +102,29 @@ void frmPrincipal::criaMenus()
     item(arquivo, "mnuSair", QStringLiteral("Sai&r"), {}, &frmPrincipal::mnuSair_Click);
 
     QMenu *grupos = menu("mnuGrupos", QStringLiteral("&Grupos"));
-    item(grupos, "mnuCadastroGrupos", QStringLiteral("&Cadastro de Grupos"),
-        QKeySequence(Qt::CTRL | Qt::Key_F4), &frmPrincipal::mnuCadastroGrupos_Click);
-    item(grupos, "mnuExibirUsuariosGrupo", QStringLiteral("E&xibir Usuarios do Grupo"),
-        QKeySequence(Qt::CTRL | Qt::Key_F8), &frmPrincipal::mnuExibirUsuariosGrupo_Click);
+    item(grupos, "mnuGruposCadastro", QStringLiteral("&Cadastro de Grupos"),
+        QKeySequence(Qt::CTRL | Qt::Key_F4), &frmPrincipal::mnuGruposCadastro_Click);
+    item(grupos, "mnuGruposExibirUsuarioGrupo", QStringLiteral("E&xibir Usuarios do Grupo"),
+        QKeySequence(Qt::CTRL | Qt::Key_F8), &frmPrincipal::mnuGruposExibirUsuarioGrupo_Click);
 
     QMenu *usuarios = menu("mnuUsuarios", QStringLiteral("&Usuários"));
-    item(usuarios, "mnuCadastrarNovo", QStringLiteral("&Cadastrar Novo"), QKeySequence(Qt::Key_F5),
-        &frmPrincipal::mnuCadastrarNovo_Click);
-    item(usuarios, "mnuVisualizarCadastro", QStringLiteral("&Visualizar Cadastro"),
-        QKeySequence(Qt::Key_F4), &frmPrincipal::mnuVisualizarCadastro_Click);
+    item(usuarios, "mnuUsuariosCadastraNovo", QStringLiteral("&Cadastrar Novo"),
+        QKeySequence(Qt::Key_F5), &frmPrincipal::mnuUsuariosCadastraNovo_Click);
+    item(usuarios, "mnuUsuariosVisualizaCadastro", QStringLiteral("&Visualizar Cadastro"),
+        QKeySequence(Qt::Key_F4), &frmPrincipal::mnuUsuariosVisualizaCadastro_Click);
 
     QMenu *mensagem = menu("mnuMensagem", QStringLiteral("&Mensagem"));
-    item(mensagem, "mnuDigitarEnviar", QStringLiteral("Digitar + Enviar"),
-        QKeySequence(Qt::CTRL | Qt::Key_M), &frmPrincipal::mnuDigitarEnviar_Click);
-    item(mensagem, "mnuExibirHistorico", QStringLiteral("E&xibir Histórico"),
-        QKeySequence(Qt::CTRL | Qt::Key_H), &frmPrincipal::mnuExibirHistorico_Click);
+    item(mensagem, "mnuDigitaEnviaMsg", QStringLiteral("Digitar + Enviar"),
+        QKeySequence(Qt::CTRL | Qt::Key_M), &frmPrincipal::mnuDigitaEnviaMsg_Click);
+    item(mensagem, "mnuMensagemExibirHistorico", QStringLiteral("E&xibir Histórico"),
+        QKeySequence(Qt::CTRL | Qt::Key_H), &frmPrincipal::mnuMensagemExibirHistorico_Click);
 
     QMenu *ajuda = menu("mnuAjuda", QStringLiteral("A&juda"));
     item(ajuda, "mnuExibirAjuda", QStringLiteral("E&xibir a Ajuda"), QKeySequence(Qt::Key_F1),
         &frmPrincipal::mnuExibirAjuda_Click);
     ajuda->addSeparator();
-    item(ajuda, "mnuSobre", QStringLiteral("So&bre o Programa"),
-        QKeySequence(Qt::CTRL | Qt::Key_F1), &frmPrincipal::mnuSobre_Click);
+    item(ajuda, "mnuAjudaSobre", QStringLiteral("So&bre o Programa"),
+        QKeySequence(Qt::CTRL | Qt::Key_F1), &frmPrincipal::mnuAjudaSobre_Click);
 }
 
 void frmPrincipal::criaBarraFerramentas()
@@ -148,16 +148,16 @@ void frmPrincipal::criaBarraFerramentas()
         layout->addWidget(b);
     };
     botao("cmdGrupos", icones::Grupos(), QStringLiteral("Visualisar Cadastro de Grupos"),
-        &frmPrincipal::mnuCadastroGrupos_Click);
+        &frmPrincipal::mnuGruposCadastro_Click);
     botao("cmdVisualizaUsuarios", icones::Usuarios(),
         QStringLiteral("Exibir o Cadastro de Usuários"),
-        &frmPrincipal::mnuVisualizarCadastro_Click);
+        &frmPrincipal::mnuUsuariosVisualizaCadastro_Click);
     botao("cmdExibirHistorico", icones::Historico(),
         QStringLiteral("Exibir Histórico de Todas as Mensagens Enviadas"),
-        &frmPrincipal::mnuExibirHistorico_Click);
+        &frmPrincipal::mnuMensagemExibirHistorico_Click);
     layout->addSpacing(16);
     botao("cmdDiscarEnviar", icones::DiscarEnviar(), QStringLiteral("Digitar e Enviar Mensagens"),
-        &frmPrincipal::mnuDigitarEnviar_Click);
+        &frmPrincipal::mnuDigitaEnviaMsg_Click);
     layout->addStretch();
     static_cast<QVBoxLayout *>(centralWidget()->layout())->addWidget(barra);
 }
@@ -241,27 +241,27 @@ void frmPrincipal::closeEvent(QCloseEvent *evento)
     evento->accept();
 }
 
-void frmPrincipal::mnuCadastroGrupos_Click()
+void frmPrincipal::mnuGruposCadastro_Click()
 {
     abre(m_janelas.cadastroGrupos);
 }
 
-void frmPrincipal::mnuExibirUsuariosGrupo_Click()
+void frmPrincipal::mnuGruposExibirUsuarioGrupo_Click()
 {
     abre(m_janelas.usuariosGrupo);
 }
 
-void frmPrincipal::mnuCadastrarNovo_Click()
+void frmPrincipal::mnuUsuariosCadastraNovo_Click()
 {
     abre(m_janelas.cadastraUsuarios);
 }
 
-void frmPrincipal::mnuVisualizarCadastro_Click()
+void frmPrincipal::mnuUsuariosVisualizaCadastro_Click()
 {
     abre(m_janelas.visualizaUsuarios);
 }
 
-void frmPrincipal::mnuDigitarEnviar_Click()
+void frmPrincipal::mnuDigitaEnviaMsg_Click()
 {
     // The main window shows the hourglass for as long as the compose window is open.
     setCursor(Qt::WaitCursor);
@@ -269,7 +269,7 @@ void frmPrincipal::mnuDigitarEnviar_Click()
     unsetCursor();
 }
 
-void frmPrincipal::mnuExibirHistorico_Click()
+void frmPrincipal::mnuMensagemExibirHistorico_Click()
 {
     abre(m_janelas.historico);
 }
@@ -280,7 +280,7 @@ void frmPrincipal::mnuExibirAjuda_Click()
         CaixaMensagem::Icone::Nenhum);
 }
 
-void frmPrincipal::mnuSobre_Click()
+void frmPrincipal::mnuAjudaSobre_Click()
 {
     abre(m_janelas.sobre);
 }

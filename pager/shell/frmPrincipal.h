@@ -70,14 +70,14 @@ public Q_SLOTS:
     void mnuConfigurarModem_Click();
     void mnuOpcoesAvancadas_Click();
     void mnuSair_Click();
-    void mnuCadastroGrupos_Click();
-    void mnuExibirUsuariosGrupo_Click();
-    void mnuCadastrarNovo_Click();
-    void mnuVisualizarCadastro_Click();
-    void mnuDigitarEnviar_Click();
-    void mnuExibirHistorico_Click();
+    void mnuGruposCadastro_Click();
+    void mnuGruposExibirUsuarioGrupo_Click();
+    void mnuUsuariosCadastraNovo_Click();
+    void mnuUsuariosVisualizaCadastro_Click();
+    void mnuDigitaEnviaMsg_Click();
+    void mnuMensagemExibirHistorico_Click();
     void mnuExibirAjuda_Click();
-    void mnuSobre_Click();
+    void mnuAjudaSobre_Click();
     void tmpAjustaJanela_Timer();
 
 protected:

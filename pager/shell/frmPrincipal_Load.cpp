@@ -126,7 +126,7 @@ bool frmPrincipal::Form_Load()
     if (m_ini->LePerfil(
             QStringLiteral("OPÇÕES"), QStringLiteral("AutoEnviar"), QStringLiteral("Não"))
         == QStringLiteral("Sim"))
-        mnuDigitarEnviar_Click();
+        mnuDigitaEnviaMsg_Click();
     return true;
 }
 

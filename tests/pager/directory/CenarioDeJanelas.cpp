@@ -12,7 +12,7 @@ CenarioDeJanelas::CenarioDeJanelas() = default;
 
 AmbienteJanela CenarioDeJanelas::Ambiente()
 {
-    return {caixa, [this](const QString &texto) { status.append(texto); },
+    return {caixa, [this](const QString &texto) { status.mostraStatus(texto); },
         [this](QDialog &dialogo) {
             dialogosAbertos.append(dialogo.objectName());
             dialogo.show();

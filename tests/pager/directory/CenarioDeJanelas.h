@@ -2,6 +2,7 @@
 
 #include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
+#include "PainelStatusGravado.h"
 #include "directory/AmbienteJanela.h"
 
 #include <QDateTime>
@@ -29,7 +30,7 @@ public:
     AmbienteJanela Ambiente();
 
     CaixaMensagemGravada caixa;
-    QStringList status;
+    PainelStatusGravado status;
     int bipes = 0;
     std::function<void(QDialog &)> operador;
     QStringList dialogosAbertos; // objectName of each dialog run, in order

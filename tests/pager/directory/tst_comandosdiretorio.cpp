@@ -72,13 +72,13 @@ private slots:
     {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("janela");
-        QTest::newRow("menu Cadastro de Grupos") << "mnuCadastroGrupos"
+        QTest::newRow("menu Cadastro de Grupos") << "mnuGruposCadastro"
                                                  << "frmCadastraGrupo";
         QTest::newRow("botão de grupos") << "cmdGrupos"
                                          << "frmCadastraGrupo";
-        QTest::newRow("menu Exibir Usuarios do Grupo") << "mnuExibirUsuariosGrupo"
+        QTest::newRow("menu Exibir Usuarios do Grupo") << "mnuGruposExibirUsuarioGrupo"
                                                        << "frmUsuariosGrupo";
-        QTest::newRow("menu Sobre o Programa") << "mnuSobre"
+        QTest::newRow("menu Sobre o Programa") << "mnuAjudaSobre"
                                                << "frmSobre";
     }
     void abreSuaJanela()
@@ -92,7 +92,7 @@ private slots:
     void historicoDeTodasNaAreaDaJanelaPrincipal_data()
     {
         QTest::addColumn<QString>("comando");
-        QTest::newRow("menu") << "mnuExibirHistorico";
+        QTest::newRow("menu") << "mnuMensagemExibirHistorico";
         QTest::newRow("botão") << "cmdExibirHistorico";
     }
     void historicoDeTodasNaAreaDaJanelaPrincipal()
@@ -138,7 +138,7 @@ private slots:
         c_->Usuario(QStringLiteral("Ana"));
         c_->Log(QDateTime(QDate(1998, 12, 6), QTime(9, 0)), QStringLiteral("Ana"),
             QStringLiteral("Reunião adiada"), QStringLiteral("1001"), 1);
-        Comanda(QStringLiteral("mnuExibirHistorico"));
+        Comanda(QStringLiteral("mnuMensagemExibirHistorico"));
         QCOMPARE(Historicos().size(), 1);
         auto *janela = qobject_cast<frmHistorico *>(Historicos().first()->widget());
         QTableView *grade = janela->grdGride();

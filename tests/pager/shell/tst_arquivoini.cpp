@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +25,34 @@ void escreve(const QString &caminho, const QByteArray &bytes)
 }
 
 const QString kNome = QStringLiteral("Tellumo.INI");
+
+// While alive, the superuser meets file permissions as an ordinary user does (the test
+// suite may well run as root).
+class ComoUsuarioComum
+{
+public:
+    ComoUsuarioComum()
+    {
+        if (::syscall(SYS_capget, &m_cabecalho, m_antes) != 0)
+            return;
+        __user_cap_data_struct depois[2];
+        std::memcpy(depois, m_antes, sizeof depois);
+        depois[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        m_mudou = ::syscall(SYS_capset, &m_cabecalho, depois) == 0;
+    }
+    ~ComoUsuarioComum()
+    {
+        if (m_mudou)
+            ::syscall(SYS_capset, &m_cabecalho, m_antes);
+    }
+    ComoUsuarioComum(const ComoUsuarioComum &) = delete;
+    ComoUsuarioComum &operator=(const ComoUsuarioComum &) = delete;
+
+private:
+    __user_cap_header_struct m_cabecalho{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_antes[2]{};
+    bool m_mudou = false;
+};
 
 } // namespace
 
@@ -211,6 +243,30 @@ private Q_SLOTS:
         QCOMPARE(ini.LePerfil(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"),
                      QStringLiteral("VAZIO")),
             QStringLiteral("VAZIO"));
+    }
+
+    // A file that cannot be read cannot be rewritten line by line: replacing it would lose
+    // every key the program did not write itself.
+    void arquivoIlegivelNaoESubstituido()
+    {
+        QTemporaryDir pasta;
+        const QString caminho = pasta.filePath(kNome);
+        const QByteArray conteudo("[MODEM]\r\nCOM1=/dev/ttyUSB0\r\nTelefone=2233-4455\r\n");
+        escreve(caminho, conteudo);
+        QVERIFY(QFile::setPermissions(caminho, QFile::WriteOwner));
+        bool gravou = true;
+        {
+            ComoUsuarioComum comum;
+            QFile teste(caminho);
+            if (teste.open(QIODevice::ReadOnly))
+                QSKIP("this account reads files whatever their permissions");
+            ArquivoIni ini(pasta.path(), kNome);
+            gravou = ini.GravaPerfil(
+                QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        }
+        QVERIFY(QFile::setPermissions(caminho, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(!gravou);
+        QCOMPARE(le(caminho), conteudo);
     }
 
     void pastaDeConfiguracao_data()

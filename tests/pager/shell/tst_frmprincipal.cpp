@@ -28,22 +28,22 @@ private Q_SLOTS:
                                           << "&Opções Avançadas" << QKeySequence();
         QTest::newRow("sair") << "mnuSair"
                               << "Sai&r" << QKeySequence();
-        QTest::newRow("grupos") << "mnuCadastroGrupos"
+        QTest::newRow("grupos") << "mnuGruposCadastro"
                                 << "&Cadastro de Grupos" << QKeySequence(Qt::CTRL | Qt::Key_F4);
         QTest::newRow("usuários do grupo")
-            << "mnuExibirUsuariosGrupo"
+            << "mnuGruposExibirUsuarioGrupo"
             << "E&xibir Usuarios do Grupo" << QKeySequence(Qt::CTRL | Qt::Key_F8);
-        QTest::newRow("cadastrar") << "mnuCadastrarNovo"
+        QTest::newRow("cadastrar") << "mnuUsuariosCadastraNovo"
                                    << "&Cadastrar Novo" << QKeySequence(Qt::Key_F5);
-        QTest::newRow("visualizar") << "mnuVisualizarCadastro"
+        QTest::newRow("visualizar") << "mnuUsuariosVisualizaCadastro"
                                     << "&Visualizar Cadastro" << QKeySequence(Qt::Key_F4);
-        QTest::newRow("digitar") << "mnuDigitarEnviar"
+        QTest::newRow("digitar") << "mnuDigitaEnviaMsg"
                                  << "Digitar + Enviar" << QKeySequence(Qt::CTRL | Qt::Key_M);
-        QTest::newRow("histórico") << "mnuExibirHistorico"
+        QTest::newRow("histórico") << "mnuMensagemExibirHistorico"
                                    << "E&xibir Histórico" << QKeySequence(Qt::CTRL | Qt::Key_H);
         QTest::newRow("ajuda") << "mnuExibirAjuda"
                                << "E&xibir a Ajuda" << QKeySequence(Qt::Key_F1);
-        QTest::newRow("sobre") << "mnuSobre"
+        QTest::newRow("sobre") << "mnuAjudaSobre"
                                << "So&bre o Programa" << QKeySequence(Qt::CTRL | Qt::Key_F1);
     }
     void menus()
@@ -330,6 +330,42 @@ private Q_SLOTS:
             QStringLiteral("Sim"));
         QCOMPARE(MontaLinhaDiscagem(LeParametrosDiscagem(ini)),
             QStringLiteral("ATDP W") + TelefonePadrao());
+    }
+
+    // The prefixes go to the settings file and the modem line, which hold Windows-1252 only:
+    // a character beyond it is refused as it is typed.
+    void prefixoSoAceitaOQueOArquivoGuarda_data()
+    {
+        QTest::addColumn<bool>("modem");
+        QTest::addColumn<QString>("chave");
+        QTest::newRow("Configurar Modem") << true << "Prefixo";
+        QTest::newRow("Opções Avançadas") << false << "PrefixoPABX";
+    }
+    void prefixoSoAceitaOQueOArquivoGuarda()
+    {
+        QFETCH(bool, modem);
+        QFETCH(QString, chave);
+        BancadaPrincipal b;
+        b.grava(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        QString visto;
+        b.aoDialogo = [&](QDialog &d) {
+            d.show();
+            auto *txt = d.findChild<QLineEdit *>(QStringLiteral("txtPrefixo"));
+            txt->clear();
+            QTest::keyClicks(txt, QStringLiteral("0"));
+            QTest::sendKeyEvent(
+                QTest::Click, txt, Qt::Key_unknown, QStringLiteral("\u2603"), Qt::NoModifier);
+            QTest::keyClicks(txt, QStringLiteral("21"));
+            visto = txt->text();
+            BancadaPrincipal::clica(d, "cmdOkay");
+        };
+        frmPrincipal &j = b.cria();
+        if (modem)
+            j.mnuConfigurarModem_Click();
+        else
+            j.mnuOpcoesAvancadas_Click();
+        QCOMPARE(visto, QStringLiteral("021"));
+        QCOMPARE(b.ini().LePerfil(QStringLiteral("DISCAGEM"), chave, {}), QStringLiteral("021"));
     }
 
     void dialogoDoModemSemEscolhasGravaVazio()

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -23,6 +25,30 @@ bool splashVisivel()
             return true;
     }
     return false;
+}
+
+QByteArray leArquivo(const QString &caminho)
+{
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// An SQLite file holding only the given tables.
+bool criaBanco(const QString &caminho, const QStringList &comandos)
+{
+    const QString conexao = QStringLiteral("criaBanco");
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexao);
+        db.setDatabaseName(caminho);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString &c : comandos)
+            ok = ok && q.exec(c);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(conexao);
+    return ok;
 }
 
 } // namespace
@@ -152,13 +178,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("conteudo");
         QTest::addColumn<bool>("apaga");
-        QTest::newRow("arquivo ausente") << QByteArray() << true;
-        QTest::newRow("não é banco de dados") << QByteArray("isto não é um banco") << false;
+        QTest::addColumn<QStringList>("tabelas");
+        QTest::newRow("arquivo ausente") << QByteArray() << true << QStringList();
+        QTest::newRow("não é banco de dados")
+            << QByteArray("isto não é um banco") << false << QStringList();
+        QTest::newRow("banco sem a tabela Log")
+            << QByteArray() << false
+            << QStringList{"CREATE TABLE Usuarios (ID_Usuario INTEGER PRIMARY KEY, Nome_Usuario "
+                           "TEXT, ID_Pager TEXT, Descricao TEXT, Data_Cadastro TEXT)",
+                   "CREATE TABLE Grupos (ID_Grupo INTEGER PRIMARY KEY, Nome_Grupo TEXT, "
+                   "Descricao_Grupo TEXT)",
+                   "CREATE TABLE Usuario_Grupo (ID_Usuario INTEGER, ID_Grupo INTEGER)"};
+        QTest::newRow("Usuarios sem ID_Pager")
+            << QByteArray() << false
+            << QStringList{"CREATE TABLE Usuarios (ID_Usuario INTEGER PRIMARY KEY, Nome_Usuario "
+                           "TEXT, Descricao TEXT, Data_Cadastro TEXT)",
+                   "CREATE TABLE Grupos (ID_Grupo INTEGER PRIMARY KEY, Nome_Grupo TEXT, "
+                   "Descricao_Grupo TEXT)",
+                   "CREATE TABLE Usuario_Grupo (ID_Usuario INTEGER, ID_Grupo INTEGER)",
+                   "CREATE TABLE Log (Data TEXT, Hora TEXT, Usuario TEXT, Mensagem TEXT, "
+                   "ID_Pager TEXT, ID_Usuario INTEGER)"};
     }
     void bancoRuimEncerra()
     {
         QFETCH(QByteArray, conteudo);
         QFETCH(bool, apaga);
+        QFETCH(QStringList, tabelas);
         BancadaPrincipal b;
         b.grava(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
         const QString caminho = b.programa.filePath(QStringLiteral("Pager.Mdb"));
@@ -168,6 +213,9 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(conteudo);
         }
+        if (!tabelas.isEmpty())
+            QVERIFY(criaBanco(caminho, tabelas));
+        const QByteArray antes = leArquivo(caminho);
         frmPrincipal &j = b.cria();
         QVERIFY(!j.Form_Load());
         QCOMPARE(b.caixa.textos(),
@@ -179,6 +227,8 @@ private Q_SLOTS:
         QVERIFY(b.linha.aberturas().isEmpty());
         QVERIFY(!splashVisivel());
         QCOMPARE(QFile::exists(caminho), !apaga);
+        // Nothing is created in the bad file's place, nor added to it.
+        QCOMPARE(leArquivo(caminho), antes);
         QVERIFY(!CursorOcupado::ativo());
     }
 

@@ -7,9 +7,33 @@
 #include "shell/RelogioReal.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+// Whether the terminal device is marked for exclusive use: 1 or 0 (-1 when it cannot be
+// told). An ordinary user is refused with EBUSY; the superuser may open it and ask.
+int exclusiva(const QString &dispositivo)
+{
+    const int fd
+        = ::open(QFile::encodeName(dispositivo).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return errno == EBUSY ? 1 : -1;
+    int marca = -1;
+    if (::ioctl(fd, TIOCGEXCL, &marca) != 0)
+        marca = -1;
+    ::close(fd);
+    return marca != 0 ? (marca < 0 ? -1 : 1) : 0;
+}
+
+} // namespace
 
 // The termios line over a real pseudo-terminal, against a scripted modem thread, with the
 // real clock. Each case takes well under a second.
@@ -65,9 +89,25 @@ private Q_SLOTS:
         QVERIFY(!segunda.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
         QVERIFY(!segunda.aberta());
         QVERIFY(segunda.erro().contains(QStringLiteral("em uso")));
+        // The refused attempt leaves the holder's exclusive mark alone.
+        QCOMPARE(exclusiva(modem.nome()), 1);
         primeira.fecha();
         QVERIFY2(
             segunda.abre(modem.nome(), QStringLiteral("9600,e,7,1")), qPrintable(segunda.erro()));
+    }
+
+    // Closing must give the device back: a pseudo-terminal keeps its exclusive mark while
+    // its other end lives, and an ordinary user could then never open it again (the modem
+    // dialog and every finished transmission close and re-open the port).
+    void portaFechadaDeixaDeSerExclusiva()
+    {
+        ModemPty modem;
+        LinhaSerialPosix linha;
+        QVERIFY(linha.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
+        QCOMPARE(exclusiva(modem.nome()), 1);
+        linha.fecha();
+        QCOMPARE(exclusiva(modem.nome()), 0);
+        QVERIFY2(linha.abre(modem.nome(), QStringLiteral("9600,e,7,1")), qPrintable(linha.erro()));
     }
 
     void aberturaRecusada_data()

@@ -1,0 +1,157 @@
+// A message to a group of 50 through the paging-service simulator at 960 characters a
+// second (9600 bit/s, 7E1), with Tellumo's own line, clock and directory. Prints the
+// elapsed time against the least the transmission's pauses and the line speed allow, and
+// Tellumo's processor time against the elapsed time.
+//
+// The least time: the fixed pauses of dialing, log-on, log-off and hang-up, the
+// simulator's dial time (less the 0.1 s pause that runs alongside it), and, at 960
+// characters a second, every character of the replies Tellumo has to wait for (OK, the
+// CONNECT line, the log-on answer, each block's answer). Targets: elapsed within 10% of
+// that bound, processor under 2% of the elapsed time.
+#include "BancoTemporario.h"
+#include "CaixaMensagemGravada.h"
+#include "ProcessoSimulador.h"
+#include "directory/Diretorio.h"
+#include "shell/ArquivoIni.h"
+#include "shell/LinhaSerialPosix.h"
+#include "shell/Modulo.h"
+#include "shell/PainelStatus.h"
+#include "shell/RelogioReal.h"
+#include "tap/Transmissao.h"
+#include "tap/VisorEnvio.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kMembros = 50;
+constexpr double kCaracteresPorSegundo = 960.0;
+constexpr double kTempoDiscagem = 0.5;
+
+// The fixed pauses of one transmission that nothing else overlaps: after "ATE0" 0.2; after
+// the dial result 0.5 + 0.1, then 0.2; log-on 1 + 1 + 0.02 + 0.01; log-off 0.05; hang-up
+// 3 + 2 + 0.1.
+constexpr double kPausas = 0.2 + 0.5 + 0.1 + 0.2 + 1.0 + 1.0 + 0.02 + 0.01 + 0.05 + 3.0 + 2.0 + 0.1;
+
+class Mudo : public PainelStatus, public VisorEnvio
+{
+public:
+    void mostraStatus(const QString &) override { }
+    void mostraTitulo(const QString &) override { }
+    void iniciaProgresso(int) override { }
+    void mostraProgresso(int) override { }
+};
+
+// The termios line, counting the characters that answer each awaited command.
+class LinhaContada : public LinhaSerialPosix
+{
+public:
+    bool escreve(const QByteArray &bytes) override
+    {
+        m_aguardada = bytes.startsWith("ATE0") || bytes.startsWith("ATD")
+            || bytes.startsWith("\x1bPG1") || bytes.startsWith('\x02');
+        m_escritos += bytes.size();
+        return LinhaSerialPosix::escreve(bytes);
+    }
+    QByteArray le() override
+    {
+        const QByteArray lido = LinhaSerialPosix::le();
+        if (m_aguardada)
+            m_respostas += lido.size();
+        return lido;
+    }
+    qsizetype respostas() const { return m_respostas; }
+    qsizetype escritos() const { return m_escritos; }
+
+private:
+    bool m_aguardada = false;
+    qsizetype m_respostas = 0;
+    qsizetype m_escritos = 0;
+};
+
+double segundosDeProcessador()
+{
+    rusage uso{};
+    ::getrusage(RUSAGE_SELF, &uso);
+    const auto s = [](const timeval &t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return s(uso.ru_utime) + s(uso.ru_stime);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    ProcessoSimulador simulador;
+    if (!simulador.inicia({QStringLiteral("--cps"), QStringLiteral("960"),
+            QStringLiteral("--tempo-discagem"), QString::number(kTempoDiscagem * 1000)})) {
+        std::fprintf(stderr, "simulador: %s\n", qPrintable(simulador.erro()));
+        return 1;
+    }
+    BancoTemporario banco;
+    if (!banco.Aberto()) {
+        std::fprintf(stderr, "banco: %s\n", qPrintable(banco.Erro()));
+        return 1;
+    }
+    Diretorio diretorio;
+    const int grupo
+        = diretorio.InsereGrupo(QStringLiteral("Todos"), QStringLiteral("Todos")).value_or(0);
+    for (int i = 0; i < kMembros; ++i) {
+        const int id = diretorio
+                           .InsereUsuario(QStringLiteral("-"), QString::number(1000 + i),
+                               QDate::currentDate(), QStringLiteral("Membro %1").arg(i))
+                           .value_or(0);
+        diretorio.InsereUsuarioNoGrupo(id, grupo);
+    }
+
+    QTemporaryDir pasta;
+    ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
+    ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
+    LinhaContada linha;
+    RelogioReal relogio;
+    CaixaMensagemGravada caixa;
+    Mudo mudo;
+    Modulo modulo(ini, linha, relogio, caixa, mudo);
+    modulo.DefineNumeroPorta(1);
+    if (!modulo.ConfiguraModem()) {
+        std::fprintf(stderr, "porta: %s\n", qPrintable(linha.erro()));
+        return 1;
+    }
+
+    Transmissao transmissao(modulo, diretorio, mudo,
+        PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo,
+            QStringLiteral("Reunião geral às 15h na sala 2. Tragam o relatório do mês.")});
+    const double cpuAntes = segundosDeProcessador();
+    QElapsedTimer decorrido;
+    decorrido.start();
+    const bool entregue = transmissao.IniciaProcesso();
+    const double segundos = static_cast<double>(decorrido.nsecsElapsed()) / 1e9;
+    const double cpu = segundosDeProcessador() - cpuAntes;
+
+    const qsizetype paginas = simulador.registros(QStringLiteral("pagina")).size();
+    const double linhaRespostas = static_cast<double>(linha.respostas()) / kCaracteresPorSegundo;
+    const double minimo = kPausas + (kTempoDiscagem - 0.1) + linhaRespostas;
+    std::printf("grupo de %d: entregue %s, %lld paginas no simulador, mensagens: %lld\n", kMembros,
+        entregue ? "sim" : "nao", static_cast<long long>(paginas),
+        static_cast<long long>(caixa.quantidade()));
+    std::printf("minimo: %.3f s (pausas %.2f + discagem %.2f + %lld caracteres de resposta a "
+                "960/s %.3f)\n",
+        minimo, kPausas, kTempoDiscagem - 0.1, static_cast<long long>(linha.respostas()),
+        linhaRespostas);
+    std::printf("decorrido: %.3f s, %.1f%% acima do minimo (meta: ate 10%%)\n", segundos,
+        100.0 * (segundos - minimo) / minimo);
+    std::printf("processador do Tellumo: %.4f s, %.2f%% do decorrido (meta: abaixo de 2%%)\n", cpu,
+        100.0 * cpu / segundos);
+    std::printf("(caracteres escritos pelo Tellumo: %lld, %.3f s a 960/s numa linha real)\n",
+        static_cast<long long>(linha.escritos()),
+        static_cast<double>(linha.escritos()) / kCaracteresPorSegundo);
+    const bool ok
+        = entregue && paginas == kMembros && segundos <= 1.1 * minimo && cpu < 0.02 * segundos;
+    return ok ? 0 : 2;
+}

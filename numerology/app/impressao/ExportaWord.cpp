@@ -1,0 +1,62 @@
+#include "ExportaWord.h"
+
+#include "CaixaMensagem.h"
+#include "DocumentoRtf.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryFile>
+
+bool ExportaWord::exporta(const OrigemRelatorio &origem, const QString &caminhoWord)
+{
+    if (!origem || origem->isEmpty()) {
+        m_caixa.mostra(MensagensOrigem::titulo(), MensagensOrigem::semRelatorio(),
+            CaixaMensagem::Icone::Critico);
+        return false;
+    }
+
+    const QString arquivo = gravaTemporario(*origem);
+    if (arquivo.isEmpty()) {
+        m_caixa.mostra(QStringLiteral("Erro:"),
+            QStringLiteral("Não foi possível gravar a análise em um arquivo "
+                           "temporário para o processador de textos."),
+            CaixaMensagem::Icone::Critico);
+        return false;
+    }
+    if (caminhoWord.isEmpty() || !QProcess::startDetached(caminhoWord, {arquivo})) {
+        QFile::remove(arquivo);
+        m_caixa.mostra(QStringLiteral("Erro Iniciando Aplicativo:"),
+            QStringLiteral("Vistral não conseguiu localizar o Arquivo de Execução do "
+                           "Microsoft® Word. Para configurá-lo manualmente, vá ao "
+                           "menu Arquivo e selecione Opções."),
+            CaixaMensagem::Icone::Critico);
+        return false;
+    }
+
+    // Without a GUI application (a core test) there is no clipboard to fill.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        QClipboard *areaDeTransferencia = QGuiApplication::clipboard();
+        areaDeTransferencia->clear();
+        areaDeTransferencia->setText(*origem);
+    }
+    return true;
+}
+
+QString ExportaWord::gravaTemporario(const QString &texto) const
+{
+    const QString pasta = m_pastaTemporaria.isEmpty() ? QDir::tempPath() : m_pastaTemporaria;
+    QTemporaryFile arquivo(pasta + QStringLiteral("/Vistral-XXXXXX.rtf"));
+    // The word processor reads the file after we return: it must outlive this object.
+    arquivo.setAutoRemove(false);
+    if (!arquivo.open())
+        return {};
+    const QByteArray bytes = DocumentoRtf(texto);
+    if (arquivo.write(bytes) != bytes.size() || !arquivo.flush()) {
+        arquivo.remove();
+        return {};
+    }
+    return arquivo.fileName();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class CaixaMensagem;
+class QCheckBox;
+class QLabel;
+
+// The tip-of-the-day dialog shown at start-up. Ticking or unticking its check box
+// rewrites "dicas.inc" at once; the choice takes effect at the next start. With
+// "dicas.inc" holding "N" it closes without showing itself.
+class frmDicasDoDia : public QDialog
+{
+    Q_OBJECT
+public:
+    // `sorteio` gives a number 0 <= r < 1 for the draw of the tip.
+    frmDicasDoDia(const QString &pastaPrograma, CaixaMensagem &caixa,
+        std::function<double()> sorteio = {}, QWidget *parent = nullptr);
+
+    int exec() override;
+
+private:
+    void chkExibeDicas_Click(bool marcado);
+
+    QString m_pasta;
+    CaixaMensagem &m_caixa;
+    bool m_descarregado = false;
+    QCheckBox *m_chkExibeDicas;
+    QLabel *m_lblDica;
+};

@@ -1,0 +1,228 @@
+#include "Transmissao.h"
+
+#include "CaixaMensagem.h"
+#include "CursorOcupado.h"
+#include "TextoSeteBits.h"
+#include "VisorEnvio.h"
+#include "directory/Diretorio.h"
+#include "directory/EstadoGlobal.h"
+#include "shell/LinhaSerial.h"
+#include "shell/Modulo.h"
+#include "shell/PainelStatus.h"
+#include "shell/Programa.h"
+
+namespace {
+
+const QString kDesconectando = QStringLiteral("Desconectando Modem ...");
+const QString kCriptografacao = QStringLiteral("Erro na criptografação da mensagem...");
+const QString kLinhaPerdida = QStringLiteral(
+    "A comunicação com o modem foi interrompida: a porta serial deixou de responder. As "
+    "mensagens confirmadas até aqui foram registradas no histórico; verifique o modem e "
+    "tente enviar novamente.");
+const QString kPortaFechada = QStringLiteral(
+    "Não foi possível abrir a porta serial do modem. Verifique se o modem está ligado ao "
+    "computador e tente novamente.");
+const QString kUsuarioAusente
+    = QStringLiteral("O usuário escolhido não está mais cadastrado. A mensagem não foi enviada.");
+
+QString ajusta(const QString &texto, int largura)
+{
+    return texto.leftJustified(largura, QLatin1Char(' '), true);
+}
+
+} // namespace
+
+Transmissao::Transmissao(Modulo &modulo, Diretorio &diretorio, VisorEnvio &visor,
+    PedidoEnvio pedido, Calendario calendario)
+    : m_modulo(modulo)
+    , m_diretorio(diretorio)
+    , m_visor(visor)
+    , m_pedido(std::move(pedido))
+    , m_calendario(std::move(calendario))
+{ }
+
+bool Transmissao::IniciaProcesso()
+{
+    global::EnvioIniciado() = true;
+    m_modulo.status().mostraStatus(
+        QStringLiteral(" Discando para a empresa de rádio chamadas, aguarde ..."));
+    if (!ReabrePortaSePerdida()) {
+        m_modulo.status().mostraStatus(programa::Pronto());
+        return false;
+    }
+    if (!m_modulo.Discar()) {
+        Desliga();
+        return false;
+    }
+    const bool entregue
+        = m_pedido.modo == PedidoEnvio::Modo::Usuario ? EnviarUsuario() : EnviarGrupo();
+    m_visor.mostraTitulo(QStringLiteral("Retornando ..."));
+    return entregue;
+}
+
+bool Transmissao::EnviarUsuario()
+{
+    const std::optional<DadosUsuario> dados = ObtemUsuario(m_pedido.identificador);
+    if (!dados) {
+        Erro(m_diretorio.Erro().isEmpty() ? kUsuarioAusente : m_diretorio.Erro());
+        Desliga();
+        return false;
+    }
+    QByteArray linha;
+    if (!MontaLinha(*dados, linha)) {
+        // The line was dialed: never leave it off-hook.
+        Erro(kCriptografacao);
+        Desliga();
+        return false;
+    }
+    m_visor.mostraTitulo(QStringLiteral("Efetuando LogIn ..."));
+    if (!AguardaIDeInicializaModoAutomatico()) {
+        FalhaLogIn();
+        return false;
+    }
+    m_visor.mostraTitulo(QStringLiteral("Enviando Mensagem ..."));
+    const Resposta resposta = TrocaBloco(linha);
+    if (resposta == Resposta::Falhou)
+        return false;
+    if (resposta == Resposta::Recusada)
+        m_notaRecusa += QStringLiteral("Código do Pager de usuário Inválido.\n\n");
+    GravaLog(dados->Nome_Usuario, TextoSeteBits::Apara(dados->ID_Pager), m_pedido.identificador);
+    return Encerra(QStringLiteral("Erro:"));
+}
+
+bool Transmissao::EnviarGrupo()
+{
+    std::optional<Instantaneo> membros;
+    {
+        CursorOcupado ampulheta;
+        membros = m_diretorio.MembrosDoGrupo(m_pedido.identificador);
+    }
+    if (!membros) {
+        Erro(m_diretorio.Erro());
+        Desliga();
+        return false;
+    }
+    if (membros->NoFim()) {
+        membros->Fecha();
+        Desliga();
+        Erro(QStringLiteral("Este grupo não possue nenhum usuário cadastrado. Não há alguém "
+                            "para enviar mensagem."));
+        return false;
+    }
+    m_visor.mostraTitulo(QStringLiteral("Efetuando LogIn ..."));
+    if (!AguardaIDeInicializaModoAutomatico()) {
+        FalhaLogIn();
+        return false;
+    }
+    m_visor.iniciaProgresso(membros->NumeroDeRegistros());
+    m_visor.mostraTitulo(QStringLiteral("Enviando Mensagem ..."));
+
+    int tratados = 0;
+    for (; !membros->NoFim(); membros->Proximo()) {
+        const int idUsuario = membros->Campo(QStringLiteral("ID_Usuario")).toInt();
+        const std::optional<DadosUsuario> dados = ObtemUsuario(idUsuario);
+        ++tratados;
+        if (!dados && !m_diretorio.Erro().isEmpty()) {
+            Erro(m_diretorio.Erro());
+            Desliga();
+            return false;
+        }
+        if (!dados) {
+            // Removed by another operator since the list was read: the others still go.
+            m_notasExtras += QStringLiteral("O usuário de número %1 não está mais cadastrado; "
+                                            "a mensagem não foi enviada a ele.\n")
+                                 .arg(idUsuario);
+            m_visor.mostraProgresso(tratados);
+            continue;
+        }
+        QByteArray linha;
+        if (!MontaLinha(*dados, linha)) {
+            Erro(kCriptografacao);
+            Desliga();
+            return false;
+        }
+        const Resposta resposta = TrocaBloco(linha);
+        if (resposta == Resposta::Falhou)
+            return false;
+        const QString nome = TextoSeteBits::Apara(dados->Nome_Usuario);
+        const QString codigo = TextoSeteBits::Apara(dados->ID_Pager);
+        if (resposta == Resposta::Recusada && m_notaRecusa.isEmpty()) {
+            m_notaRecusa = QStringLiteral("Erro na tentativa de envio para o pager de ") + nome
+                + QStringLiteral(". Problemas com o código ") + codigo
+                + QStringLiteral(". Possibilidade de erro na tentativa do envio das outras "
+                                 "mensagens.\n");
+        }
+        GravaLog(nome, codigo, idUsuario);
+        m_visor.mostraProgresso(tratados);
+    }
+    membros->Fecha();
+    // With every member gone from the directory nothing was sent: keep the text.
+    return Encerra(QStringLiteral("Erro(s):")) && m_blocosRespondidos > 0;
+}
+
+std::optional<DadosUsuario> Transmissao::ObtemUsuario(int idUsuario)
+{
+    std::optional<Instantaneo> usuario;
+    {
+        CursorOcupado ampulheta;
+        usuario = m_diretorio.PagerENomeUsuario(idUsuario);
+    }
+    if (!usuario || usuario->NoFim())
+        return std::nullopt;
+    DadosUsuario dados{ajusta(usuario->Campo(QStringLiteral("ID_Pager")).toString(), 10),
+        ajusta(usuario->Campo(QStringLiteral("Nome_Usuario")).toString(), 50)};
+    usuario->Fecha();
+    return dados;
+}
+
+bool Transmissao::Encerra(const QString &tituloNotas)
+{
+    m_modulo.Modem().escreve(QByteArrayLiteral("\x04\r"));
+    GravaLogPendente();
+    m_modulo.Espera(0.05);
+    m_modulo.status().mostraStatus(QStringLiteral(" Mensagem enviada com sucesso."));
+    Desliga();
+    m_modulo.Modem().fecha();
+    m_modulo.ConfiguraModem();
+    m_modulo.status().mostraStatus(QStringLiteral(" Re-inicializando o modem, aguarde ..."));
+    const QString notas = m_notaRecusa + m_notasExtras;
+    if (!notas.isEmpty())
+        m_modulo.caixa().mostra(tituloNotas, notas, CaixaMensagem::Icone::Informacao);
+    return true;
+}
+
+bool Transmissao::ReabrePortaSePerdida()
+{
+    // A modem pulled out during an earlier send closed the port: try it again now.
+    if (!LinhaPerdida())
+        return true;
+    if (m_modulo.ConfiguraModem())
+        return true;
+    Erro(kPortaFechada);
+    return false;
+}
+
+void Transmissao::Desliga()
+{
+    GravaLogPendente();
+    m_visor.mostraTitulo(kDesconectando);
+    if (!LinhaPerdida()) {
+        m_modulo.Desconectar();
+        return;
+    }
+    // Nothing to hang up on: say what happened once and leave the port for the next send.
+    m_modulo.Modem().fecha();
+    Erro(kLinhaPerdida);
+    m_modulo.status().mostraStatus(programa::Pronto());
+}
+
+bool Transmissao::LinhaPerdida() const
+{
+    const LinhaSerial &linha = m_modulo.Modem();
+    return !linha.aberta() || linha.perdida();
+}
+
+void Transmissao::Erro(const QString &texto)
+{
+    m_modulo.caixa().mostra(QStringLiteral("Erro:"), texto, CaixaMensagem::Icone::Informacao);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "PedidoEnvio.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Diretorio;
+class Modulo;
+class VisorEnvio;
+
+// One recipient as the transmission needs him: pager code and name, left-aligned and
+// padded with blanks to 10 and 50 characters (a longer value is cut).
+struct DadosUsuario
+{
+    QString ID_Pager;
+    QString Nome_Usuario;
+};
+
+// One transmission of the compose window's text: dial the paging service, log on with
+// TAP, send one block per pager and judge the service's reply, write one Log row per
+// block answered, log off, hang up and reopen the port. It speaks through the Modulo
+// (line, clock, message box, status line), reads and writes the directory through a
+// Diretorio and shows its title and progress on a VisorEnvio; it owns none of them.
+// It does not open or close any window: the send window runs it and closes itself.
+class Transmissao
+{
+public:
+    // Today's date and time for the Log rows (one reading a row).
+    using Calendario = std::function<QDateTime()>;
+
+    Transmissao(Modulo &modulo, Diretorio &diretorio, VisorEnvio &visor, PedidoEnvio pedido,
+        Calendario calendario = &QDateTime::currentDateTime);
+
+    // Runs the whole transmission; true when every recipient was handled and the line was
+    // logged off and hung up normally (the compose text is then to be emptied).
+    bool IniciaProcesso();
+
+    bool EnviarUsuario();
+    bool EnviarGrupo();
+
+    // TAP log-on in automatic mode; true when the service accepted it.
+    bool AguardaIDeInicializaModoAutomatico();
+
+    // The recipient's pager code and name; nothing when no user row has the identifier or
+    // the directory failed (Diretorio::Erro() then says why).
+    std::optional<DadosUsuario> ObtemUsuario(int idUsuario);
+
+private:
+    enum class Resposta { Aceita, Recusada, Falhou };
+
+    bool MontaLinha(const DadosUsuario &dados, QByteArray &linha);
+    Resposta TrocaBloco(const QByteArray &linha);
+    void GravaLog(const QString &nome, const QString &codigoPager, int idUsuario);
+    void GravaLogPendente();
+    bool Encerra(const QString &tituloNotas);
+    bool ReabrePortaSePerdida();
+    void Desliga();
+    bool LinhaPerdida() const;
+    void Erro(const QString &texto);
+    void FalhaLogIn();
+
+    Modulo &m_modulo;
+    Diretorio &m_diretorio;
+    VisorEnvio &m_visor;
+    PedidoEnvio m_pedido;
+    Calendario m_calendario;
+    struct LinhaDoLog
+    {
+        QDateTime momento;
+        QString nome;
+        QString codigoPager;
+        int idUsuario;
+    };
+
+    QByteArray m_resposta;
+    std::optional<LinhaDoLog> m_logPendente;
+    QString m_notaRecusa;
+    QString m_notasExtras;
+    int m_blocosRespondidos = 0;
+    bool m_logFalhou = false;
+};

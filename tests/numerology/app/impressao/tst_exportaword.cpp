@@ -1,0 +1,99 @@
+#include "CaixaMensagemGravada.h"
+#include "app/impressao/ExportaWord.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kRelatorio = QStringLiteral("Resultado de Análise Numerológica:\r\n\r\n"
+                                          "Nome: ANA SOUZA\r\n{chaves}\r\n");
+
+QByteArray conteudo(const QString &arquivo)
+{
+    QFile f(arquivo);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestExportaWord : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        m_pasta = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(m_pasta->path()).mkdir(QStringLiteral("tmp")));
+        QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
+    }
+
+    void abreOProcessadorComORelatorioENaAreaDeTransferencia()
+    {
+        // Stand-in word processor: records its arguments and keeps a copy of the document.
+        const QString registro = m_pasta->filePath(QStringLiteral("argumentos.txt"));
+        const QString programa = m_pasta->filePath(QStringLiteral("processador de textos.sh"));
+        QFile script(programa);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(
+            QStringLiteral("#!/bin/sh\ncp \"$1\" '%1.doc'\nprintf '%s\\n' \"$@\" > '%1.tmp'\n"
+                           "mv '%1.tmp' '%1'\n")
+                .arg(registro)
+                .toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+        CaixaMensagemGravada caixa;
+        ExportaWord exporta(caixa);
+        exporta.usaPastaTemporaria(m_pasta->filePath(QStringLiteral("tmp")));
+        QVERIFY(exporta.exporta(kRelatorio, programa));
+        QCOMPARE(caixa.quantidade(), 0);
+        QCOMPARE(QGuiApplication::clipboard()->text(), kRelatorio);
+
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(registro), 10000);
+        const QStringList argumentos
+            = QString::fromUtf8(conteudo(registro)).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(argumentos.size(), 1);
+        QVERIFY(argumentos.constFirst().startsWith(m_pasta->filePath(QStringLiteral("tmp/"))));
+        // A new RTF document in Windows-1252: accents and braces survive, one line a paragraph.
+        const QByteArray documento = conteudo(registro + QStringLiteral(".doc"));
+        QVERIFY(documento.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+        QVERIFY(documento.contains(
+            "An\\'e1lise Numerol\\'f3gica:\\par\r\n\\par\r\nNome: ANA SOUZA\\par"));
+        QVERIFY(documento.contains("\\{chaves\\}\\par\r\n}"));
+    }
+
+    void programaQueNaoIniciaAvisaOUsuario_data()
+    {
+        QTest::addColumn<QString>("caminho");
+        QTest::newRow("arquivo inexistente") << QStringLiteral("/nao/existe/WinWord.Exe");
+        QTest::newRow("caminho vazio") << QString();
+    }
+
+    void programaQueNaoIniciaAvisaOUsuario()
+    {
+        QFETCH(QString, caminho);
+        CaixaMensagemGravada caixa;
+        ExportaWord exporta(caixa);
+        exporta.usaPastaTemporaria(m_pasta->filePath(QStringLiteral("tmp")));
+        QVERIFY(!exporta.exporta(kRelatorio, caminho));
+        QCOMPARE(caixa.quantidade(), 1);
+        QCOMPARE(caixa.ultimo().titulo, QStringLiteral("Erro Iniciando Aplicativo:"));
+        QCOMPARE(caixa.ultimo().texto,
+            QStringLiteral("Vistral não conseguiu localizar o Arquivo de Execução do "
+                           "Microsoft® Word. Para configurá-lo manualmente, vá ao menu "
+                           "Arquivo e selecione Opções."));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("antes"));
+        QVERIFY(QDir(m_pasta->filePath(QStringLiteral("tmp"))).isEmpty());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_pasta;
+};
+
+QTEST_MAIN(TestExportaWord)
+#include "tst_exportaword.moc"

@@ -1,0 +1,211 @@
+#include "BancadaEnvio.h"
+#include "BancoDeTeste.h"
+#include "Digita.h"
+#include "ProcessoSimulador.h"
+#include "directory/frmMontaMsg.h"
+#include "shell/JanelasDoPrincipal.h"
+#include "shell/LinhaSerialPosix.h"
+#include "shell/RelogioReal.h"
+#include "shell/frmPrincipal.h"
+#include "tap/Transmissao.h"
+
+#include <QJsonObject>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// Code and text of each page the service delivered (or refused, by event), in order.
+QStringList paginas(const ProcessoSimulador &simulador, const QString &evento)
+{
+    QStringList linhas;
+    for (const QJsonObject &r : simulador.registros(evento)) {
+        linhas.append(r.value(QStringLiteral("codigo")).toString() + QLatin1Char('|')
+            + r.value(QStringLiteral("texto")).toString());
+    }
+    return linhas;
+}
+
+// Tellumo's own line, clock and settings against the simulator on a pseudo-terminal.
+struct Ponta
+{
+    ProcessoSimulador simulador;
+    QTemporaryDir pasta;
+    ArquivoIni ini{pasta.path(), QStringLiteral("Tellumo.INI")};
+    BancoTemporario banco;
+    Diretorio diretorio;
+    RelogioReal relogio;
+    LinhaSerialPosix linha;
+    CaixaMensagemGravada caixa;
+    PainelStatusGravado status;
+    VisorGravado visor;
+    Modulo modulo{ini, linha, relogio, caixa, status};
+
+    bool inicia(const QStringList &opcoes)
+    {
+        if (!simulador.inicia(QStringList{QStringLiteral("--tempo-discagem"), QStringLiteral("100"),
+                                  QStringLiteral("--guarda"), QStringLiteral("500"),
+                                  QStringLiteral("--cps"), QStringLiteral("960")}
+                + opcoes))
+            return false;
+        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
+        ini.GravaPerfil(
+            QStringLiteral("DISCAGEM"), QStringLiteral("Telefone"), QStringLiteral("3322-1100"));
+        modulo.DefineNumeroPorta(1);
+        return modulo.ConfiguraModem();
+    }
+
+    int cadastra(const QString &nome, const QString &codigo)
+    {
+        return diretorio.InsereUsuario(QStringLiteral("Teste"), codigo, QDate(2026, 12, 1), nome)
+            .value_or(-1);
+    }
+
+    bool envia(PedidoEnvio::Modo modo, int id, const QString &texto)
+    {
+        Transmissao t(modulo, diretorio, visor, PedidoEnvio{modo, id, texto});
+        return t.IniciaProcesso();
+    }
+
+    // Code and text of each Log row, oldest first.
+    QStringList log()
+    {
+        QStringList linhas;
+        std::optional<Instantaneo> rows = diretorio.ListaLog();
+        for (; rows && !rows->NoFim(); rows->Proximo()) {
+            linhas.append(rows->Campo(QStringLiteral("ID_Pager")).toString() + QLatin1Char('|')
+                + rows->Campo(QStringLiteral("Mensagem")).toString());
+        }
+        return linhas;
+    }
+
+    QStringList paginas(const QString &evento) const { return ::paginas(simulador, evento); }
+};
+
+const QString kTexto = QStringLiteral("Reunião às 15h");
+const QString kNaLinha = QStringLiteral("Reuniao as 15h");
+
+} // namespace
+
+class TestEnvioPonta : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void grupoComUmCodigoRecusado()
+    {
+        Ponta p;
+        QVERIFY2(p.inicia({QStringLiteral("--recusa"), QStringLiteral("2002")}),
+            qPrintable(p.simulador.erro() + p.linha.erro()));
+        const QList<int> membros{p.cadastra(QStringLiteral("Ana"), QStringLiteral("1001")),
+            p.cadastra(QStringLiteral("Bia"), QStringLiteral("2002")),
+            p.cadastra(QStringLiteral("Caio"), QStringLiteral("3003"))};
+        const int grupo
+            = p.diretorio.InsereGrupo(QStringLiteral("Equipe"), QStringLiteral("E")).value_or(-1);
+        for (int m : membros)
+            p.diretorio.InsereUsuarioNoGrupo(m, grupo);
+        QVERIFY(p.envia(PedidoEnvio::Modo::Grupo, grupo, kTexto));
+
+        QCOMPARE(p.paginas(QStringLiteral("pagina")),
+            (QStringList{QStringLiteral("1001|") + kNaLinha, QStringLiteral("3003|") + kNaLinha}));
+        QCOMPARE(p.simulador.registros(QStringLiteral("recusa")).size(), 1);
+        QCOMPARE(p.simulador.registros(QStringLiteral("recusa"))
+                     .constFirst()
+                     .value(QStringLiteral("codigo"))
+                     .toString(),
+            QStringLiteral("2002"));
+        // Every block the service answered, accepted or refused, has its row.
+        QCOMPARE(p.log(),
+            (QStringList{QStringLiteral("1001|") + kTexto, QStringLiteral("2002|") + kTexto,
+                QStringLiteral("3003|") + kTexto}));
+        QCOMPARE(p.caixa.quantidade(), 1);
+        QVERIFY(p.caixa.ultimo().texto.contains(QStringLiteral("código 2002")));
+        QCOMPARE(p.simulador.registros(QStringLiteral("nak")).size(), 0);
+    }
+
+    // The modem is pulled out while the service is silent on the second block: the
+    // simulator ends by itself at 6 s, inside that block's 5-second wait.
+    void linhaSomeNoMeio()
+    {
+        Ponta p;
+        QVERIFY2(p.inicia({QStringLiteral("--silencia-apos"), QStringLiteral("1"),
+                     QStringLiteral("--tempo-limite"), QStringLiteral("6")}),
+            qPrintable(p.simulador.erro() + p.linha.erro()));
+        const QList<int> membros{p.cadastra(QStringLiteral("Ana"), QStringLiteral("1001")),
+            p.cadastra(QStringLiteral("Bia"), QStringLiteral("2002"))};
+        const int grupo
+            = p.diretorio.InsereGrupo(QStringLiteral("Equipe"), QStringLiteral("E")).value_or(-1);
+        for (int m : membros)
+            p.diretorio.InsereUsuarioNoGrupo(m, grupo);
+        QVERIFY(!p.envia(PedidoEnvio::Modo::Grupo, grupo, kTexto));
+        QCOMPARE(p.log(), QStringList{QStringLiteral("1001|") + kTexto});
+        QCOMPARE(p.caixa.quantidade(), 1);
+        QVERIFY(p.caixa.ultimo().texto.contains(QStringLiteral("modem foi interrompida")));
+        QVERIFY(!p.linha.aberta());
+
+        // Plugged in again (a new terminal): the next send opens the port and delivers.
+        ProcessoSimulador outro;
+        QVERIFY2(outro.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
+            qPrintable(outro.erro()));
+        p.ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), outro.pty());
+        p.caixa.limpa();
+        QVERIFY(p.envia(PedidoEnvio::Modo::Grupo, grupo, kTexto));
+        QCOMPARE(p.caixa.textos(), QStringList());
+        QCOMPARE(paginas(outro, QStringLiteral("pagina")).size(), 2);
+        QCOMPARE(p.log().size(), 3);
+    }
+
+    // The program as the demo runs it: main window, its own line and clock, the compose
+    // window from the menu, the send window from the compose window.
+    void umUsuarioPelaJanelaPrincipal()
+    {
+        ProcessoSimulador simulador;
+        QVERIFY2(simulador.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
+            qPrintable(simulador.erro()));
+        QTemporaryDir programa;
+        QTemporaryDir configuracao;
+        QVERIFY(BancoDeTeste::CriaBancoVazio(programa.path()));
+        ArquivoIni ini(configuracao.path(), QStringLiteral("Tellumo.INI"));
+        ini.GravaPerfil(
+            QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
+        CaixaMensagemGravada caixa;
+        QString textoAposEnvio = QStringLiteral("<não enviado>");
+        frmPrincipal::Dependencias d;
+        d.pastaPrograma = programa.path();
+        d.pastaConfiguracao = configuracao.path();
+        d.caixa = &caixa;
+        d.janelas = JanelasPadrao();
+        d.executaDialogo = [&](QDialog &dialogo) {
+            auto *montaMsg = qobject_cast<frmMontaMsg *>(&dialogo);
+            if (!montaMsg)
+                return;
+            montaMsg->show();
+            auto *texto = montaMsg->findChild<QPlainTextEdit *>(QStringLiteral("txtMensagem"));
+            Digita(texto, kTexto);
+            montaMsg->cmdEnviar_Click();
+            textoAposEnvio = texto->toPlainText();
+            montaMsg->cmdRetornar_Click();
+        };
+        {
+            frmPrincipal principal(std::move(d));
+            QVERIFY(principal.Form_Load());
+            Diretorio diretorio;
+            QVERIFY(diretorio.InsereUsuario(QStringLiteral("-"), QStringLiteral("4321"),
+                QDate(2026, 12, 1), QStringLiteral("Ana")));
+            principal.mnuDigitaEnviaMsg_Click();
+            QCOMPARE(caixa.textos(), QStringList());
+            QCOMPARE(textoAposEnvio, QString());
+            QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
+            // The compose window folds the letters it knows as they are typed.
+            const QString digitado = QStringLiteral("Reuniao as 15h");
+            QCOMPARE(BancoDeTeste::Coluna(diretorio.ListaLog(), QStringLiteral("Mensagem")),
+                QStringList{digitado});
+            QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
+                QStringList{QStringLiteral("4321|") + kNaLinha});
+        }
+        FechaBancoDeDados();
+    }
+};
+
+QTEST_MAIN(TestEnvioPonta)
+#include "tst_envioponta.moc"
