@@ -6,10 +6,18 @@ namespace Variaveis_Globais {
 
 namespace {
 
+// Upper case of a-z; every other character stays as it is. Unicode's own case mapping would
+// turn a few letters outside A-Z (the dotless i, the long s) into I and S.
+char16_t maiuscula(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= u'a' && u <= u'z' ? static_cast<char16_t>(u - u'a' + u'A') : u;
+}
+
 // Value of every letter A..Z in the full table: 1..9 over and over.
 int valorTabela(QChar c)
 {
-    const char16_t u = c.toUpper().unicode();
+    const char16_t u = maiuscula(c);
     if (u < u'A' || u > u'Z')
         return 0;
     return (u - u'A') % 9 + 1;
@@ -17,7 +25,7 @@ int valorTabela(QChar c)
 
 bool ehVogal(QChar c)
 {
-    switch (c.toUpper().unicode()) {
+    switch (maiuscula(c)) {
     case u'A':
     case u'E':
     case u'I':
@@ -183,7 +191,7 @@ NumerosNome CalculaNumerosNome(const QString &nome, int caminhoDaVida)
     n.euSilencioso = NumeroEuSilencioso(nome);
     static const QString vogais = QStringLiteral("AEIOUY");
     for (const QChar c : nome) {
-        const int indice = static_cast<int>(vogais.indexOf(c.toUpper()));
+        const int indice = static_cast<int>(vogais.indexOf(QChar(maiuscula(c))));
         if (indice >= 0) {
             n.primeiraVogal = vogais.at(indice);
             n.indicePrimeiraVogal = indice + 1;

@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolButton>
@@ -61,7 +62,10 @@ frmPrincipal::frmPrincipal(Dependencias d, QWidget *pai)
     layout->setSpacing(0);
     setCentralWidget(central);
     criaBarraFerramentas();
-    layout->addStretch();
+    // The history windows live here, between the tool bar and the status line.
+    m_areaMdi = new QMdiArea(central);
+    m_areaMdi->setObjectName(QStringLiteral("areaMdi"));
+    layout->addWidget(m_areaMdi, 1);
     criaRodape();
 
     m_ajusta = new QTimer(this);

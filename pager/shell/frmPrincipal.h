@@ -14,6 +14,7 @@ class Modulo;
 class QDialog;
 class QFrame;
 class QLabel;
+class QMdiArea;
 class QTimer;
 class Relogio;
 class frmInicializa;
@@ -54,6 +55,8 @@ public:
     ArquivoIni &ini() { return *m_ini; }
     CaixaMensagem &caixa() { return *m_caixa; }
     LinhaSerial &Modem() { return *m_modem; }
+    // Where child windows (the history windows) open.
+    QMdiArea *areaMdi() const { return m_areaMdi; }
     // Runs a modal dialog the way this window runs its own (so tests can operate it).
     void executaDialogo(QDialog &dialogo);
     // True once the program was told to end (Sair, or No to the port question).
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<frmInicializa> m_splash;
     QFrame *m_rodape = nullptr;
     QLabel *m_status = nullptr;
+    QMdiArea *m_areaMdi = nullptr;
     QTimer *m_ajusta = nullptr;
     bool m_encerrado = false;
 };

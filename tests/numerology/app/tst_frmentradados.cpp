@@ -142,16 +142,33 @@ private Q_SLOTS:
         QCOMPARE(d.nome->text().size(), 200);
     }
 
+    // Enter in the date box reaches cmdOkay, whether the date is whole or half-filled.
+    void enterNaDataConfirma_data()
+    {
+        QTest::addColumn<QString>("digitos");
+        QTest::addColumn<QString>("mensagem"); // empty: accepted
+        QTest::newRow("data completa") << "25121970"
+                                       << "";
+        QTest::newRow("ano pela metade") << "251270" << MensagemData;
+    }
     void enterNaDataConfirma()
     {
+        QFETCH(QString, digitos);
+        QFETCH(QString, mensagem);
         Dialogo d;
         QTest::keyClicks(d.nome, QStringLiteral("Ana"));
         QTest::keyClick(d.nome, Qt::Key_Return);
-        QTest::keyClicks(d.data, QStringLiteral("25121970"));
+        QTest::keyClicks(d.data, digitos);
         QTest::keyClick(d.data, Qt::Key_Return);
-        QCOMPARE(d.caixa.quantidade(), 0);
-        QCOMPARE(d.janela.result(), int(QDialog::Accepted));
-        QVERIFY(!d.janela.isVisible());
+        if (mensagem.isEmpty()) {
+            QCOMPARE(d.caixa.quantidade(), 0);
+            QCOMPARE(d.janela.result(), int(QDialog::Accepted));
+            QVERIFY(!d.janela.isVisible());
+        } else {
+            QCOMPARE(d.caixa.textos(), QStringList{mensagem});
+            QVERIFY(d.janela.isVisible());
+            QCOMPARE(d.nome->text(), QStringLiteral("Ana"));
+        }
     }
 
     void cancelarRecusa()

@@ -198,6 +198,9 @@ private Q_SLOTS:
         QCOMPARE(j.status(), QStringLiteral("Pronto"));
         QVERIFY(!CursorOcupado::ativo());
 
+        // The caption shows on the child window's own title bar.
+        QCOMPARE(resultado->parentWidget()->windowTitle(),
+            QStringLiteral("Análise Numerológica de ANA SOUZA"));
         // The text box always fills the window.
         resultado->parentWidget()->resize(500, 300);
         QCOMPARE(caixaTexto->geometry(), resultado->rect());

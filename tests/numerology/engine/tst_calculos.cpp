@@ -59,6 +59,8 @@ private Q_SLOTS:
         QTest::newRow("apóstrofo") << QChar(u'\'') << 0 << 0 << 0;
         QTest::newRow("letra acentuada") << QChar(u'É') << 0 << 0 << 0;
         QTest::newRow("cedilha") << QChar(u'ç') << 0 << 0 << 0;
+        QTest::newRow("i sem pingo") << QChar(u'\u0131') << 0 << 0 << 0;
+        QTest::newRow("s longo") << QChar(u'\u017F') << 0 << 0 << 0;
     }
     void tabelasDeLetras()
     {
@@ -245,6 +247,8 @@ private Q_SLOTS:
         QTest::newRow("Otto") << QStringLiteral("otto") << QChar(u'O') << 4 << 4;
         QTest::newRow("sem vogal") << QStringLiteral("Brt Lz") << QChar() << 0 << 5;
         QTest::newRow("só espaços") << QStringLiteral("    ") << QChar() << 0 << 0;
+        QTest::newRow("i sem pingo não é vogal")
+            << QStringLiteral("T\u0131m Ana") << QChar(u'A') << 1 << 6;
         QTest::newRow("dez letras") << QStringLiteral("Joao Pedro Lima") << QChar(u'O') << 4 << 4;
     }
     void primeiraVogalECaracteristica()

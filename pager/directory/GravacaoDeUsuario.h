@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class CaixaMensagem;
+class Diretorio;
+
+// What the user dialog holds when the operator saves it.
+struct FichaDeUsuario
+{
+    int idUsuario = 0; // 0: not stored yet (the dialog shows "-")
+    QString nome;
+    QString idPager;
+    QString descricao;
+    QList<int> idsGrupos; // the marked groups
+};
+
+// The save of the user dialog: checks the pager code and the name, refuses a pager code
+// already in use when creating, fills an empty description, then stores the user and his
+// groups in one transaction (the registration date only on insert). Every refusal and
+// every failing statement is told through `caixa`; then it answers false and stores
+// nothing, so the dialog stays open with what was typed. On success `ficha` carries the
+// stored description and the user's identifier.
+bool GravaUsuario(Diretorio &diretorio, CaixaMensagem &caixa, FichaDeUsuario &ficha,
+    const QDate &hoje = QDate::currentDate());
+
+// The box of a failing directory statement: its Portuguese reason, title "Erro:".
+void AvisaFalhaDoDiretorio(CaixaMensagem &caixa, const Diretorio &diretorio);

@@ -1,0 +1,143 @@
+#include "frmCadastraGrupos.h"
+
+#include "CaixaMensagem.h"
+#include "CursorOcupado.h"
+#include "EntradaDeTexto.h"
+#include "shell/Creditos.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kNovo = QStringLiteral("-");
+
+} // namespace
+
+frmCadastraGrupos::frmCadastraGrupos(AmbienteJanela ambiente, QWidget *pai)
+    : QDialog(pai)
+    , ambiente_(std::move(ambiente))
+{
+    setObjectName(QStringLiteral("frmCadastraGrupos"));
+    setWindowTitle(QStringLiteral("Cadastro dos Grupos"));
+
+    auto *layout = new QVBoxLayout(this);
+    QLabel *titulo = creditos::criaBanner(QStringLiteral("Cadastro dos Grupos"), this);
+    titulo->setObjectName(QStringLiteral("pnlTituloFundo"));
+    layout->addWidget(titulo);
+
+    auto *campos = new QFormLayout;
+    pnlId_ = new QLabel(kNovo, this);
+    pnlId_->setObjectName(QStringLiteral("pnlId"));
+    pnlId_->setFrameShape(QFrame::Panel);
+    pnlId_->setFrameShadow(QFrame::Sunken);
+    campos->addRow(QStringLiteral("Código:"), pnlId_);
+    txtNomeGrupo_ = new QLineEdit(this);
+    txtNomeGrupo_->setObjectName(QStringLiteral("txtNomeGrupo"));
+    txtNomeGrupo_->setMaxLength(15);
+    AceitaSoCp1252(txtNomeGrupo_);
+    campos->addRow(QStringLiteral("Nome do Grupo:"), txtNomeGrupo_);
+    txtDescricaoGrupo_ = new CaixaDeTextoMultilinha(50, this);
+    txtDescricaoGrupo_->setObjectName(QStringLiteral("txtDescricaoGrupo"));
+    txtDescricaoGrupo_->setFixedHeight(fontMetrics().lineSpacing() * 4);
+    campos->addRow(QStringLiteral("Descrição do Grupo:"), txtDescricaoGrupo_);
+    layout->addLayout(campos);
+
+    auto *botoes = new QHBoxLayout;
+    botoes->addStretch();
+    QToolButton *gravar = CriaBotaoFigura(QStringLiteral("cmdCadastrarGrupo"),
+        QStringLiteral("Grava os Dados e Retorna"), QStyle::SP_DialogSaveButton, this);
+    QToolButton *retornar = CriaBotaoFigura(QStringLiteral("cmdRetornar"),
+        QStringLiteral("Retorna Sem Gravar"), QStyle::SP_DialogCancelButton, this);
+    botoes->addWidget(gravar);
+    botoes->addWidget(retornar);
+    layout->addLayout(botoes);
+    connect(gravar, &QToolButton::clicked, this, &frmCadastraGrupos::cmdCadastrarGrupo_Click);
+    connect(retornar, &QToolButton::clicked, this, &frmCadastraGrupos::cmdRetornar_Click);
+}
+
+void frmCadastraGrupos::CarregaGrupo(int idGrupo, const QString &nome, const QString &descricao)
+{
+    pnlId_->setText(QString::number(idGrupo));
+    txtNomeGrupo_->setText(nome);
+    txtDescricaoGrupo_->setPlainText(descricao);
+}
+
+bool frmCadastraGrupos::NovoGrupo() const
+{
+    return pnlId_->text() == kNovo;
+}
+
+void frmCadastraGrupos::cmdCadastrarGrupo_Click()
+{
+    const QString nome = txtNomeGrupo_->text();
+    if (nome.isEmpty()) {
+        ambiente_.caixa.mostra(QStringLiteral("Advertência:"),
+            QStringLiteral("Desculpe, mas para criar ou atualizar um grupo é indispensável que "
+                           "este possua um nome."),
+            CaixaMensagem::Icone::Informacao);
+        return;
+    }
+    if (txtDescricaoGrupo_->toPlainText().isEmpty())
+        txtDescricaoGrupo_->setPlainText(QStringLiteral("Não há descrição para este grupo."));
+    if (!Grava(nome, txtDescricaoGrupo_->toPlainText()))
+        return;
+    gravado_ = true;
+    accept();
+}
+
+bool frmCadastraGrupos::Grava(const QString &nome, const QString &descricao)
+{
+    if (NovoGrupo()) {
+        std::optional<Instantaneo> iguais;
+        {
+            CursorOcupado ocupado;
+            iguais = diretorio_.GruposPorNome(nome);
+        }
+        if (!iguais) {
+            ambiente_.MostraFalha(diretorio_);
+            return false;
+        }
+        if (!iguais->NoFim()) {
+            iguais->Fecha();
+            ambiente_.caixa.mostra(QStringLiteral("Erro:"),
+                QStringLiteral("Desculpe, mas você não deve possuir dois grupos de usuários com "
+                               "o mesmo nome."),
+                CaixaMensagem::Icone::Informacao);
+            return false;
+        }
+        CursorOcupado ocupado;
+        if (diretorio_.InsereGrupo(descricao, nome))
+            return true;
+    } else {
+        // A rename is not checked against the other groups: two groups may then share a name.
+        CursorOcupado ocupado;
+        if (diretorio_.AlteraGrupo(pnlId_->text().toInt(), descricao, nome))
+            return true;
+    }
+    ambiente_.MostraFalha(diretorio_);
+    return false;
+}
+
+void frmCadastraGrupos::cmdRetornar_Click()
+{
+    if (NovoGrupo() && !txtNomeGrupo_->text().isEmpty()) {
+        const auto resposta = ambiente_.caixa.pergunta(QStringLiteral("Atenção:"),
+            QStringLiteral("Você realmente deseja cancelar este procedimento? Os dados não serão "
+                           "salvos."));
+        if (resposta != CaixaMensagem::Resposta::Sim)
+            return;
+    }
+    QDialog::reject();
+}
+
+void frmCadastraGrupos::reject()
+{
+    cmdRetornar_Click();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class CaixaMensagem;
+class ModeloHistorico;
+class QModelIndex;
+class QTableView;
+
+// A history window: the grid `grdGride` over a model of the log rows, filling the whole
+// window at any size. A double-click on a cell makes its text the one "=ANTERIOR"
+// recalls and shows it. The window takes the model it is given and never reads the
+// database itself, so what it shows does not change after it opened.
+class frmHistorico : public QWidget
+{
+    Q_OBJECT
+public:
+    frmHistorico(ModeloHistorico *modelo, CaixaMensagem &caixa, QWidget *pai = nullptr);
+
+    QTableView *grdGride() const { return grdGride_; }
+
+public Q_SLOTS:
+    void grdGride_DblClick(const QModelIndex &celula);
+
+private:
+    QTableView *grdGride_ = nullptr;
+    CaixaMensagem &caixa_;
+};

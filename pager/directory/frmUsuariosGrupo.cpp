@@ -1,0 +1,212 @@
+#include "frmUsuariosGrupo.h"
+
+#include "CaixaMensagem.h"
+#include "CursorOcupado.h"
+#include "EntradaDeTexto.h"
+#include "ListaDeGrupos.h"
+#include "shell/Creditos.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
+    : QDialog(pai)
+    , ambiente_(std::move(ambiente))
+{
+    setObjectName(QStringLiteral("frmUsuariosGrupo"));
+    setWindowTitle(QStringLiteral("Grupos de Usuários"));
+
+    auto *layout = new QVBoxLayout(this);
+    QLabel *titulo = creditos::criaBanner(QStringLiteral("Grupos de Usuários"), this);
+    titulo->setObjectName(QStringLiteral("pnlTituloFundo"));
+    layout->addWidget(titulo);
+    cmbGrupos_ = new QComboBox(this);
+    cmbGrupos_->setObjectName(QStringLiteral("cmbGrupos"));
+    layout->addWidget(cmbGrupos_);
+
+    auto *grade = new QGridLayout;
+    grade->addWidget(new QLabel(QStringLiteral("Usuários do Grupo:"), this), 0, 0);
+    lstUsuarios_ = new QListWidget(this);
+    lstUsuarios_->setObjectName(QStringLiteral("lstUsuarios"));
+    lstUsuarios_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grade->addWidget(lstUsuarios_, 1, 0, 3, 1);
+    grade->addWidget(new QLabel(QStringLiteral("Usuários Cadastrados:"), this), 0, 1);
+    cmbUsuarios_ = new QComboBox(this);
+    cmbUsuarios_->setObjectName(QStringLiteral("cmbUsuarios"));
+    grade->addWidget(cmbUsuarios_, 1, 1);
+    auto *adicionar = new QPushButton(QStringLiteral("A&dicionar"), this);
+    adicionar->setObjectName(QStringLiteral("cmdAdicionar"));
+    adicionar->setAutoDefault(false);
+    grade->addWidget(adicionar, 2, 1);
+    auto *remover = new QPushButton(QStringLiteral("&Remover"), this);
+    remover->setObjectName(QStringLiteral("cmdRemover"));
+    remover->setAutoDefault(false);
+    grade->addWidget(remover, 3, 1, Qt::AlignTop);
+    layout->addLayout(grade);
+
+    auto *rodape = new QHBoxLayout;
+    rodape->addStretch();
+    QToolButton *retornar = CriaBotaoFigura(QStringLiteral("cmdRetornar"),
+        QStringLiteral("Clique aqui para retornar ..."), QStyle::SP_DialogCloseButton, this);
+    rodape->addWidget(retornar);
+    layout->addLayout(rodape);
+
+    connect(adicionar, &QPushButton::clicked, this, &frmUsuariosGrupo::cmdAdicionar_Click);
+    connect(remover, &QPushButton::clicked, this, &frmUsuariosGrupo::cmdRemover_Click);
+    connect(retornar, &QToolButton::clicked, this, &frmUsuariosGrupo::cmdRetornar_Click);
+    // The operator's choice only: filling the list holds this signal back.
+    connect(cmbGrupos_, &QComboBox::currentIndexChanged, this,
+        &frmUsuariosGrupo::AtualizaUsuariosDoGrupo);
+    Form_Load();
+}
+
+void frmUsuariosGrupo::Form_Load()
+{
+    if (AtualizaGrupos())
+        AtualizaUsuariosDoGrupo();
+    PreencheUsuarios();
+}
+
+bool frmUsuariosGrupo::AtualizaGrupos()
+{
+    return ::AtualizaGrupos(*cmbGrupos_, diretorio_, ambiente_);
+}
+
+std::optional<int> frmUsuariosGrupo::GrupoEscolhido()
+{
+    if (cmbGrupos_->count() == 0 || cmbGrupos_->currentIndex() < 0)
+        return std::nullopt;
+    std::optional<Instantaneo> grupo;
+    {
+        CursorOcupado ocupado;
+        grupo = diretorio_.IdGrupoPorNome(cmbGrupos_->currentText());
+    }
+    if (!grupo) {
+        ambiente_.MostraFalha(diretorio_);
+        return std::nullopt;
+    }
+    if (grupo->NoFim())
+        return std::nullopt;
+    return grupo->Campo(QStringLiteral("ID_Grupo")).toInt();
+}
+
+void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
+{
+    const std::optional<int> idGrupo = GrupoEscolhido();
+    if (!idGrupo)
+        return;
+    lstUsuarios_->clear();
+    QStringList nomes;
+    bool falhou = false;
+    {
+        CursorOcupado ocupado;
+        std::optional<Instantaneo> membros = diretorio_.MembrosDoGrupo(*idGrupo);
+        falhou = !membros;
+        for (; membros && !membros->NoFim(); membros->Proximo()) {
+            std::optional<Instantaneo> usuario
+                = diretorio_.NomeUsuario(membros->Campo(QStringLiteral("ID_Usuario")).toInt());
+            if (!usuario) {
+                falhou = true;
+                break;
+            }
+            // A membership whose user is gone names nobody.
+            if (!usuario->NoFim())
+                nomes.append(usuario->Campo(QStringLiteral("Nome_Usuario")).toString());
+        }
+    }
+    if (falhou) {
+        ambiente_.MostraFalha(diretorio_);
+        return;
+    }
+    if (nomes.isEmpty()) {
+        ambiente_.caixa.mostra(QStringLiteral("Advertência:"),
+            QStringLiteral("Não há usuários cadastrados neste grupo."),
+            CaixaMensagem::Icone::Informacao);
+        return;
+    }
+    QCollator ordem{QLocale(QLocale::Portuguese, QLocale::Brazil)};
+    ordem.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(nomes.begin(), nomes.end(), ordem);
+    lstUsuarios_->addItems(nomes);
+}
+
+void frmUsuariosGrupo::PreencheUsuarios()
+{
+    const QSignalBlocker bloqueio(cmbUsuarios_);
+    cmbUsuarios_->clear();
+    std::optional<Instantaneo> usuarios;
+    {
+        CursorOcupado ocupado;
+        usuarios = diretorio_.ListaUsuarios();
+    }
+    if (!usuarios) {
+        ambiente_.MostraFalha(diretorio_);
+        return;
+    }
+    for (; !usuarios->NoFim(); usuarios->Proximo()) {
+        cmbUsuarios_->addItem(usuarios->Campo(QStringLiteral("Nome_Usuario")).toString(),
+            usuarios->Campo(QStringLiteral("ID_Usuario")).toInt());
+    }
+    if (cmbUsuarios_->count() > 0)
+        cmbUsuarios_->setCurrentIndex(0);
+}
+
+void frmUsuariosGrupo::cmdAdicionar_Click()
+{
+    if (cmbUsuarios_->count() == 0 || cmbUsuarios_->currentIndex() < 0) {
+        ambiente_.Bipe();
+        return;
+    }
+    const std::optional<int> idGrupo = GrupoEscolhido();
+    if (!idGrupo)
+        return;
+    const int idUsuario = cmbUsuarios_->currentData().toInt();
+    bool gravou = false;
+    {
+        CursorOcupado ocupado;
+        std::optional<Instantaneo> par = diretorio_.Associacao(idUsuario, *idGrupo);
+        // Already a member: nothing to store and nothing to say.
+        if (par && !par->NoFim())
+            return;
+        gravou = par && diretorio_.InsereUsuarioNoGrupo(idUsuario, *idGrupo);
+    }
+    if (!gravou) {
+        ambiente_.MostraFalha(diretorio_);
+        return;
+    }
+    AtualizaUsuariosDoGrupo();
+}
+
+void frmUsuariosGrupo::cmdRemover_Click()
+{
+    const QListWidgetItem *membro = lstUsuarios_->currentItem();
+    if (lstUsuarios_->count() == 0 || !membro)
+        return;
+    const std::optional<int> idGrupo = GrupoEscolhido();
+    if (!idGrupo)
+        return;
+    bool retirou = false;
+    {
+        CursorOcupado ocupado;
+        retirou = diretorio_.RetiraUsuariosDoGrupoPorNome(membro->text(), *idGrupo);
+    }
+    if (!retirou) {
+        ambiente_.MostraFalha(diretorio_);
+        return;
+    }
+    AtualizaUsuariosDoGrupo();
+}
+
+void frmUsuariosGrupo::cmdRetornar_Click()
+{
+    accept();
+}

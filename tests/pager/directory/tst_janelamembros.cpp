@@ -1,0 +1,198 @@
+#include "CenarioDeJanelas.h"
+#include "directory/frmUsuariosGrupo.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+const QString kSemMembros = QStringLiteral("Não há usuários cadastrados neste grupo.");
+
+} // namespace
+
+// The membership window, operated as a user would, on a real file.
+class TestJanelaMembros : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CenarioDeJanelas> c_;
+
+    std::unique_ptr<frmUsuariosGrupo> Abre()
+    {
+        return std::make_unique<frmUsuariosGrupo>(c_->Ambiente());
+    }
+    static QListWidget *Membros(frmUsuariosGrupo &j)
+    {
+        return Filho<QListWidget>(j, "lstUsuarios");
+    }
+    static void Escolhe(QComboBox *lista, const QString &texto)
+    {
+        lista->setCurrentIndex(lista->findText(texto));
+    }
+    static void Clica(frmUsuariosGrupo &j, const char *botao)
+    {
+        Filho<QAbstractButton>(j, botao)->click();
+    }
+    int Pares(int idGrupo)
+    {
+        return c_->Conta(
+            QStringLiteral("SELECT COUNT(*) FROM Usuario_Grupo WHERE ID_Grupo = %1").arg(idGrupo));
+    }
+
+private slots:
+    void init()
+    {
+        c_ = std::make_unique<CenarioDeJanelas>();
+        QVERIFY2(c_->Aberto(), qPrintable(c_->Erro()));
+    }
+    void cleanup() { c_.reset(); }
+
+    void primeiroGrupoSemMembrosAvisaAntesDeAparecer()
+    {
+        c_->Usuario(QStringLiteral("Bia"));
+        c_->Usuario(QStringLiteral("Ana"));
+        c_->Grupo(QStringLiteral("Vendas"));
+        bool janelaVisivel = true;
+        c_->caixa.aoMostrar([&janelaVisivel](const CaixaMensagemGravada::Registro &) {
+            janelaVisivel = false;
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QLatin1String("frmUsuariosGrupo") && w->isVisible())
+                    janelaVisivel = true;
+            }
+        });
+        auto janela = Abre();
+        QCOMPARE(c_->caixa.textos(), QStringList{kSemMembros});
+        QCOMPARE(c_->caixa.ultimo().titulo, QStringLiteral("Advertência:"));
+        QVERIFY(!janelaVisivel);
+        QCOMPARE(Membros(*janela)->count(), 0);
+        auto *usuarios = Filho<QComboBox>(*janela, "cmbUsuarios");
+        QCOMPARE(Itens(usuarios), QStringList({"Ana", "Bia"}));
+        QCOMPARE(usuarios->currentIndex(), 0);
+    }
+
+    void membrosEmOrdemAlfabetica()
+    {
+        const int grupo = c_->Grupo(QStringLiteral("Vendas"));
+        for (const char *nome : {"Zé", "bruno", "Álvaro", "ana", "Carla"})
+            c_->Membro(c_->Usuario(QString::fromUtf8(nome)), grupo);
+        auto janela = Abre();
+        QCOMPARE(c_->caixa.quantidade(), 0);
+        QCOMPARE(Itens(Membros(*janela)), QStringList({"Álvaro", "ana", "bruno", "Carla", "Zé"}));
+    }
+
+    void escolherOutroGrupoMostraSeusMembros()
+    {
+        const int ana = c_->Usuario(QStringLiteral("Ana"));
+        const int bia = c_->Usuario(QStringLiteral("Bia"));
+        const int compras = c_->Grupo(QStringLiteral("Compras"));
+        const int vendas = c_->Grupo(QStringLiteral("Vendas"));
+        c_->Membro(ana, compras);
+        c_->Membro(bia, vendas);
+        auto janela = Abre();
+        QCOMPARE(Itens(Membros(*janela)), QStringList{"Ana"});
+        Escolhe(Filho<QComboBox>(*janela, "cmbGrupos"), QStringLiteral("Vendas"));
+        QCOMPARE(Itens(Membros(*janela)), QStringList{"Bia"});
+        QCOMPARE(c_->caixa.quantidade(), 0);
+    }
+
+    void adicionarGravaEMostraOMembro()
+    {
+        const int ana = c_->Usuario(QStringLiteral("Ana"));
+        c_->Usuario(QStringLiteral("Bia"));
+        const int vendas = c_->Grupo(QStringLiteral("Vendas"));
+        c_->Membro(ana, vendas);
+        auto janela = Abre();
+        Escolhe(Filho<QComboBox>(*janela, "cmbUsuarios"), QStringLiteral("Bia"));
+        Clica(*janela, "cmdAdicionar");
+        QCOMPARE(Itens(Membros(*janela)), QStringList({"Ana", "Bia"}));
+        QCOMPARE(Pares(vendas), 2);
+        QCOMPARE(c_->caixa.quantidade(), 0);
+    }
+
+    void adicionarQuemJaEMembroNadaMuda()
+    {
+        const int ana = c_->Usuario(QStringLiteral("Ana"));
+        const int vendas = c_->Grupo(QStringLiteral("Vendas"));
+        c_->Membro(ana, vendas);
+        auto janela = Abre();
+        Clica(*janela, "cmdAdicionar");
+        Clica(*janela, "cmdAdicionar");
+        QCOMPARE(Pares(vendas), 1);
+        QCOMPARE(Itens(Membros(*janela)), QStringList{"Ana"});
+        QCOMPARE(c_->caixa.quantidade(), 0);
+        QCOMPARE(c_->bipes, 0);
+    }
+
+    void adicionarSemUsuariosApita()
+    {
+        const int vendas = c_->Grupo(QStringLiteral("Vendas"));
+        auto janela = Abre();
+        c_->caixa.limpa();
+        Clica(*janela, "cmdAdicionar");
+        QCOMPARE(c_->bipes, 1);
+        QCOMPARE(c_->caixa.quantidade(), 0);
+        QCOMPARE(Pares(vendas), 0);
+    }
+
+    void removerLevaTodosDoMesmoNome()
+    {
+        const int carlos1 = c_->Usuario(QStringLiteral("Carlos"));
+        const int carlos2 = c_->Usuario(QStringLiteral("Carlos"));
+        const int dora = c_->Usuario(QStringLiteral("Dora"));
+        const int vendas = c_->Grupo(QStringLiteral("Vendas"));
+        const int compras = c_->Grupo(QStringLiteral("Compras"));
+        for (int u : {carlos1, carlos2, dora})
+            c_->Membro(u, vendas);
+        c_->Membro(carlos1, compras);
+        auto janela = Abre();
+        Escolhe(Filho<QComboBox>(*janela, "cmbGrupos"), QStringLiteral("Vendas"));
+        QCOMPARE(Itens(Membros(*janela)), QStringList({"Carlos", "Carlos", "Dora"}));
+        Membros(*janela)->setCurrentRow(1);
+        Clica(*janela, "cmdRemover");
+        QCOMPARE(Itens(Membros(*janela)), QStringList{"Dora"});
+        QCOMPARE(Pares(vendas), 1);
+        QCOMPARE(Pares(compras), 1); // other groups keep their members
+    }
+
+    void removerOUltimoAvisaGrupoVazio()
+    {
+        const int vendas = c_->Grupo(QStringLiteral("Vendas"));
+        c_->Membro(c_->Usuario(QStringLiteral("Ana")), vendas);
+        auto janela = Abre();
+        Membros(*janela)->setCurrentRow(0);
+        Clica(*janela, "cmdRemover");
+        QCOMPARE(Pares(vendas), 0);
+        QCOMPARE(Membros(*janela)->count(), 0);
+        QCOMPARE(c_->caixa.textos(), QStringList{kSemMembros});
+    }
+
+    void removerSemEscolhaNadaFaz()
+    {
+        const int vendas = c_->Grupo(QStringLiteral("Vendas"));
+        c_->Membro(c_->Usuario(QStringLiteral("Ana")), vendas);
+        auto janela = Abre();
+        Membros(*janela)->setCurrentRow(-1);
+        Clica(*janela, "cmdRemover");
+        QCOMPARE(Pares(vendas), 1);
+        QCOMPARE(c_->caixa.quantidade(), 0);
+    }
+
+    void semGruposAdicionarERemoverNadaFazem()
+    {
+        c_->Usuario(QStringLiteral("Ana"));
+        auto janela = Abre();
+        QCOMPARE(c_->caixa.quantidade(), 0);
+        Clica(*janela, "cmdAdicionar");
+        Clica(*janela, "cmdRemover");
+        QCOMPARE(c_->Conta(QStringLiteral("SELECT COUNT(*) FROM Usuario_Grupo")), 0);
+        QCOMPARE(c_->caixa.quantidade(), 0);
+        QCOMPARE(c_->bipes, 0);
+    }
+};
+
+QTEST_MAIN(TestJanelaMembros)
+#include "tst_janelamembros.moc"
