@@ -12,7 +12,7 @@ PACOTES=(
   sqlite3 xvfb xauth xfonts-base
   # fonts: DejaVu for the interface, Liberation for "Times New Roman" (same metrics)
   fonts-dejavu-core fonts-liberation2
-  # printed reports read back as text, serial lines joined for hand tests
+  # pdftotext for reports printed to PDF; socat to talk to the simulator by hand
   poppler-utils socat
 )
 
