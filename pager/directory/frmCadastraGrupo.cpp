@@ -156,7 +156,7 @@ void frmCadastraGrupo::cmdExcluirGrupo_Click()
     if (SemGrupos())
         return;
     const auto resposta = ambiente_.caixa.pergunta(QStringLiteral("Importante:"),
-        QStringLiteral("Você está certo de que deseja excluir este grupo do cadastro?\n"
+        QStringLiteral("Você está certo de que deseja excluir este grupo do cadastro?\r\n"
                        "A exclusão deste grupo irá excluir toda a referência dos usuários nele "
                        "contido."));
     if (resposta != CaixaMensagem::Resposta::Sim)

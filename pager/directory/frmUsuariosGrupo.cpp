@@ -190,9 +190,11 @@ void frmUsuariosGrupo::cmdAdicionar_Click()
 
 void frmUsuariosGrupo::cmdRemover_Click()
 {
-    const QListWidgetItem *membro = lstUsuarios_->currentItem();
-    if (lstUsuarios_->count() == 0 || !membro)
+    // Only a highlighted name counts: the focus frame alone (after Tab) chooses nobody.
+    const QList<QListWidgetItem *> escolhidos = lstUsuarios_->selectedItems();
+    if (lstUsuarios_->count() == 0 || escolhidos.isEmpty())
         return;
+    const QListWidgetItem *membro = escolhidos.first();
     const std::optional<int> idGrupo = GrupoEscolhido();
     if (!idGrupo)
         return;

@@ -1,6 +1,7 @@
 #include "CenarioDeJanelas.h"
 #include "directory/frmCadastraGrupo.h"
 #include "directory/frmCadastraGrupos.h"
+#include "directory/frmUsuariosGrupo.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -63,6 +64,61 @@ private slots:
         QVERIFY2(c_->Aberto(), qPrintable(c_->Erro()));
     }
     void cleanup() { c_.reset(); }
+
+    // What the operator reads on each window: its title, and each button's caption or
+    // tool tip.
+    void textosDasJanelas_data()
+    {
+        QTest::addColumn<QString>("janela");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("dica");
+        const auto linha
+            = [](const char *janela, const char *controle, const char *texto, const char *dica) {
+                  QTest::newRow(qPrintable(QStringLiteral("%1.%2").arg(janela, controle)))
+                      << janela << controle << QString::fromUtf8(texto) << QString::fromUtf8(dica);
+              };
+        linha("frmCadastraGrupo", "pnlTituloFundo", "Grupos", "");
+        linha("frmCadastraGrupo", "pnlMsg", "Descrição do Grupo:", "");
+        linha("frmCadastraGrupo", "cmdCadastrarGrupo", "", "Cadastrar um grupo ...");
+        linha("frmCadastraGrupo", "cmdAlterarGrupo", "",
+            "Clique aqui para alterar as informações sobre o grupo atual ...");
+        linha("frmCadastraGrupo", "cmdExcluirGrupo", "",
+            "Clique aqui para retirar este grupo do cadastro ...");
+        linha("frmCadastraGrupo", "cmdRetornar", "", "Clique aqui para retornar ...");
+        linha("frmCadastraGrupos", "pnlTituloFundo", "Cadastro dos Grupos", "");
+        linha("frmCadastraGrupos", "pnlId", "-", "");
+        linha("frmCadastraGrupos", "cmdCadastrarGrupo", "", "Grava os Dados e Retorna");
+        linha("frmCadastraGrupos", "cmdRetornar", "", "Retorna Sem Gravar");
+        linha("frmUsuariosGrupo", "pnlTituloFundo", "Grupos de Usuários", "");
+        linha("frmUsuariosGrupo", "cmdAdicionar", "A&dicionar", "");
+        linha("frmUsuariosGrupo", "cmdRemover", "&Remover", "");
+        linha("frmUsuariosGrupo", "cmdRetornar", "", "Clique aqui para retornar ...");
+    }
+    void textosDasJanelas()
+    {
+        QFETCH(QString, janela);
+        QFETCH(QString, controle);
+        QFETCH(QString, texto);
+        QFETCH(QString, dica);
+        std::unique_ptr<QDialog> j;
+        if (janela == QLatin1String("frmCadastraGrupo"))
+            j = std::make_unique<frmCadastraGrupo>(c_->Ambiente());
+        else if (janela == QLatin1String("frmCadastraGrupos"))
+            j = std::make_unique<frmCadastraGrupos>(c_->Ambiente());
+        else
+            j = std::make_unique<frmUsuariosGrupo>(c_->Ambiente());
+        QCOMPARE(j->objectName(), janela);
+        QWidget *w = j->findChild<QWidget *>(controle);
+        QVERIFY2(w, qPrintable(controle));
+        if (auto *rotulo = qobject_cast<QLabel *>(w))
+            QCOMPARE(rotulo->text(), texto);
+        else if (auto *botao = qobject_cast<QAbstractButton *>(w))
+            QCOMPARE(botao->text(), texto);
+        QCOMPARE(w->toolTip(), dica);
+        if (controle == QLatin1String("pnlTituloFundo"))
+            QCOMPARE(j->windowTitle(), texto);
+    }
 
     void listaPorNomeEMostraADescricaoDoEscolhido()
     {
@@ -245,10 +301,12 @@ private slots:
         QCOMPARE(c_->caixa.quantidade(), 1);
         QCOMPARE(c_->caixa.ultimo().titulo, QStringLiteral("Importante:"));
         QCOMPARE(c_->caixa.ultimo().icone, Icone::Pergunta);
-        QCOMPARE(c_->caixa.ultimo().texto.split(QLatin1Char('\n')),
-            QStringList({"Você está certo de que deseja excluir este grupo do cadastro?",
-                "A exclusão deste grupo irá excluir toda a referência dos usuários nele "
-                "contido."}));
+        // The two lines are parted by a carriage return and a line feed, as typed.
+        QCOMPARE(c_->caixa.ultimo().texto,
+            QStringLiteral("Você está certo de que deseja excluir este grupo do cadastro?\r\n"
+                           "A exclusão deste grupo irá excluir toda a referência dos usuários "
+                           "nele contido."));
+        QCOMPARE(c_->caixa.ultimo().botoes, CaixaMensagem::Botoes::SimNao);
         QCOMPARE(Grupos(), 1);
         QVERIFY(c_->status.textos().isEmpty());
     }

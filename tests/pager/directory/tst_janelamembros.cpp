@@ -170,12 +170,24 @@ private slots:
         QCOMPARE(c_->caixa.textos(), QStringList{kSemMembros});
     }
 
+    void removerSemEscolhaNadaFaz_data()
+    {
+        QTest::addColumn<bool>("focoSemEscolha");
+        QTest::newRow("nenhuma linha") << false;
+        // Tabbing into the list (or Ctrl+click on the chosen one) leaves a row under the
+        // focus frame that nobody chose.
+        QTest::newRow("linha com o foco, não escolhida") << true;
+    }
     void removerSemEscolhaNadaFaz()
     {
+        QFETCH(bool, focoSemEscolha);
         const int vendas = c_->Grupo(QStringLiteral("Vendas"));
         c_->Membro(c_->Usuario(QStringLiteral("Ana")), vendas);
         auto janela = Abre();
-        Membros(*janela)->setCurrentRow(-1);
+        if (focoSemEscolha)
+            Membros(*janela)->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        else
+            Membros(*janela)->setCurrentRow(-1);
         Clica(*janela, "cmdRemover");
         QCOMPARE(Pares(vendas), 1);
         QCOMPARE(c_->caixa.quantidade(), 0);
