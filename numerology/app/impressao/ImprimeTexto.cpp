@@ -50,12 +50,16 @@ QStringList ImprimeTexto(const QString &texto)
             linhas.append(kMargem + atual.left(kColunas));
             atual.clear();
             ultimoBranco = 0;
-        } else if (atual.size() > kColunas && c != QLatin1Char('\r')) {
-            // A carriage return right after 75 characters is the end of a line that
-            // fits exactly: the line feed that follows prints it whole.
+        } else if (atual.size() > kColunas) {
+            // A carriage return counts as a character here too: a line of exactly 75
+            // characters ending in CR LF loses its last word to the next line.
             if (ultimoBranco > 1) {
                 linhas.append(kMargem + JustificaLinha(atual.left(ultimoBranco - 1)));
                 atual.remove(0, ultimoBranco);
+            } else if (c == QLatin1Char('\r')) {
+                // Nothing to break at: the line feed that follows prints the 75 whole,
+                // rather than an empty line after them.
+                continue;
             } else {
                 linhas.append(kMargem + atual.left(kColunas));
                 atual.remove(0, kColunas);

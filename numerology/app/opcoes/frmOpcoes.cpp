@@ -53,9 +53,10 @@ frmOpcoes::frmOpcoes(
     m_cmmDialogo->setOption(QFileDialog::DontUseNativeDialog);
     m_cmmDialogo->setFileMode(QFileDialog::ExistingFile);
     m_cmmDialogo->setAcceptMode(QFileDialog::AcceptOpen);
-    // Programs here seldom end in ".exe": the second filter lets the user reach them.
-    m_cmmDialogo->setNameFilters({QStringLiteral("Arquivos Executáveis (*.exe *.EXE)"),
-        QStringLiteral("Todos os Arquivos (*)")});
+    // The filter matches regardless of case, so "*.exe" also finds "WINWORD.EXE". Programs
+    // here seldom end in ".exe": the second filter lets the user reach them.
+    m_cmmDialogo->setNameFilters(
+        {QStringLiteral("Arquivos Executáveis (*.exe)"), QStringLiteral("Todos os Arquivos (*)")});
 
     auto *grade = new QGridLayout(this);
     grade->addWidget(m_chkDicas, 0, 0, 1, 2);

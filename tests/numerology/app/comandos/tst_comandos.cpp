@@ -63,6 +63,26 @@ private Q_SLOTS:
         QVERIFY(m_principal->documentoAtivo()->texto.contains(QStringLiteral("03/jan/1999")));
     }
 
+    void semJanelaDeResultadoImprimirEExportarAvisam_data()
+    {
+        QTest::addColumn<QString>("botao");
+        QTest::newRow("imprimir") << QStringLiteral("cmdImprimir");
+        QTest::newRow("exportar") << QStringLiteral("cmdExportarWord");
+    }
+
+    void semJanelaDeResultadoImprimirEExportarAvisam()
+    {
+        QFETCH(QString, botao);
+        QVERIFY(m_principal->resultados().isEmpty());
+        m_principal->findChild<QToolButton *>(botao)->click();
+        QCOMPARE(m_caixa.quantidade(), 1);
+        QCOMPARE(m_caixa.ultimo().titulo, QStringLiteral("Erro lendo dados de origem:"));
+        QCOMPARE(m_caixa.ultimo().texto,
+            QStringLiteral("Não foi possível localizar um relatório de análise aberto, crie-o, "
+                           "selecione-o e então repita a operação."));
+        QCOMPARE(m_caixa.ultimo().icone, CaixaMensagem::Icone::Critico);
+    }
+
     void caminhoEscolhidoNasOpcoesServeAProximaExportacao()
     {
         const QString recebido = m_pasta->filePath(QStringLiteral("recebido.rtf"));

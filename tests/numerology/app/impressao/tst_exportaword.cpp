@@ -91,6 +91,31 @@ private Q_SLOTS:
         QVERIFY(QDir(m_pasta->filePath(QStringLiteral("tmp"))).isEmpty());
     }
 
+    // Unlike printing, an empty report gives the same message as a missing one.
+    void semRelatorioOuVazioNaoAbreNada_data()
+    {
+        QTest::addColumn<OrigemRelatorio>("origem");
+        QTest::newRow("nenhuma janela de resultado") << OrigemRelatorio();
+        QTest::newRow("resultado vazio") << OrigemRelatorio(QString());
+    }
+
+    void semRelatorioOuVazioNaoAbreNada()
+    {
+        QFETCH(OrigemRelatorio, origem);
+        CaixaMensagemGravada caixa;
+        ExportaWord exporta(caixa);
+        exporta.usaPastaTemporaria(m_pasta->filePath(QStringLiteral("tmp")));
+        QVERIFY(!exporta.exporta(origem, QStringLiteral("/bin/true")));
+        QCOMPARE(caixa.quantidade(), 1);
+        QCOMPARE(caixa.ultimo().titulo, QStringLiteral("Erro lendo dados de origem:"));
+        QCOMPARE(caixa.ultimo().texto,
+            QStringLiteral("Não foi possível localizar um relatório de análise aberto, crie-o, "
+                           "selecione-o e então repita a operação."));
+        QCOMPARE(caixa.ultimo().icone, CaixaMensagem::Icone::Critico);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("antes"));
+        QVERIFY(QDir(m_pasta->filePath(QStringLiteral("tmp"))).isEmpty());
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> m_pasta;
 };

@@ -46,6 +46,26 @@ QStringList textoDoPdf(const QString &arquivo, qreal larguraDoCaractere)
     return linhas;
 }
 
+// The top (in points) of the first word `palavra` on the PDF's first page; -1 when absent.
+qreal topoDaPalavra(const QString &arquivo, const QString &palavra)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+        {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo,
+            QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0)
+        return -1;
+    const QRegularExpression palavraComPosicao(
+        QStringLiteral("<word xMin=\"[^\"]*\" yMin=\"([^\"]*)\"[^>]*>([^<]*)</word>"));
+    auto it = palavraComPosicao.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(2) == palavra)
+            return m.captured(1).toDouble();
+    }
+    return -1;
+}
+
 } // namespace
 
 class TestImpressao : public QObject
@@ -60,14 +80,16 @@ private Q_SLOTS:
         QStringList status;
         bool ocupado = false;
         qreal largura = 0;
+        qreal entrelinha = 0;
         ComandoImprimir comando(
             caixa, [&](const QString &s) { status << s; },
             [&] {
                 ocupado = CursorOcupado::ativo();
                 auto impressora = impressoraPdf(pdf);
-                largura = QFontMetricsF(ImpressoraRelatorio::fonte(*impressora), impressora.get())
-                              .horizontalAdvance(u'M')
-                    * 72.0 / impressora->resolution();
+                const QFontMetricsF medidas(
+                    ImpressoraRelatorio::fonte(*impressora), impressora.get());
+                largura = medidas.horizontalAdvance(u'M') * 72.0 / impressora->resolution();
+                entrelinha = medidas.lineSpacing() * 72.0 / impressora->resolution();
                 return impressora;
             });
 
@@ -78,10 +100,12 @@ private Q_SLOTS:
                 QStringLiteral("Pronto")}));
         QVERIFY(ocupado && !CursorOcupado::ativo());
 
+        // pdftotext guesses runs of empty lines from the gaps, not always right: the text
+        // lines are compared here, the empty lines by the positions below.
         QStringList esperadas = ImprimeTexto(TextoParaImpressao(kRelatorio));
-        for (QString &linha : esperadas)
-            linha = linha.trimmed().isEmpty() ? QString() : linha;
-        const QStringList lidas = textoDoPdf(pdf, largura);
+        esperadas.removeIf([](const QString &linha) { return linha.trimmed().isEmpty(); });
+        QStringList lidas = textoDoPdf(pdf, largura);
+        lidas.removeAll(QString());
         QCOMPARE(lidas.size(), esperadas.size());
         // The page's own margin comes before ours, the same on every line; the justified
         // line comes back with its widened gaps.
@@ -91,6 +115,14 @@ private Q_SLOTS:
             QCOMPARE(lidas.at(i).mid(deslocamento), esperadas.at(i));
         QVERIFY(lidas.join(u'\n').contains(QStringLiteral("     Um  ano  de  começos,")));
         QVERIFY(lidas.constLast().endsWith(RodapeImpressao()));
+        // One empty line under the title, two between the separator and the footer.
+        const qreal titulo = topoDaPalavra(pdf, QStringLiteral("Resultado"));
+        const qreal nome = topoDaPalavra(pdf, QStringLiteral("Nome:"));
+        const qreal separador = topoDaPalavra(pdf, QStringLiteral("-=-=-=-=-=-=-=-=-=-=-=-=-=-=-"));
+        const qreal rodape = topoDaPalavra(pdf, RodapeImpressao().section(u' ', 0, 0));
+        QVERIFY(titulo >= 0 && nome >= 0 && separador >= 0 && rodape >= 0);
+        QVERIFY(qAbs(nome - titulo - 2 * entrelinha) < 0.5);
+        QVERIFY(qAbs(rodape - separador - 3 * entrelinha) < 0.5);
     }
 
     void falhasAvisamOUsuario_data()

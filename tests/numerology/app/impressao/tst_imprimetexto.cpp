@@ -76,9 +76,16 @@ private Q_SLOTS:
         QTest::newRow("75 caracteres e um branco: sai inteira, sem o branco")
             << exata + QStringLiteral(" resto\r\n")
             << QStringList{kMargem + exata, kMargem + QStringLiteral("resto")};
-        QTest::newRow("75 caracteres e a quebra de linha: sai inteira")
+        // The carriage return is the 76th character: the line breaks at its last blank.
+        QTest::newRow("75 caracteres e a quebra de linha: a última palavra desce")
             << exata + QStringLiteral("\r\nfim\r\n")
-            << QStringList{kMargem + exata, kMargem + QStringLiteral("fim")};
+            << QStringList{kMargem
+                       + QStringLiteral("número  de  expressão  o  caminho  da vida número de "
+                                        "expressão o caminho da"),
+                   kMargem + QStringLiteral("vida"), kMargem + QStringLiteral("fim")};
+        QTest::newRow("75 sem branco e a quebra de linha: sai inteira")
+            << QString(75, u'x') + QStringLiteral("\r\nfim\r\n")
+            << QStringList{kMargem + QString(75, u'x'), kMargem + QStringLiteral("fim")};
         const QString corrida = QString(75, u'a') + QString(10, u'b');
         QTest::newRow("76 sem branco: cortada em 75, a impressão continua")
             << QStringLiteral("uma linha\r\n") + corrida + QStringLiteral(" depois\r\nfim\r\n")

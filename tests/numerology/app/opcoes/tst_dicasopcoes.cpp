@@ -133,8 +133,9 @@ private Q_SLOTS:
             auto *dialogo = opcoes.findChild<QFileDialog *>(QStringLiteral("cmmDialogo"));
             QCOMPARE(
                 dialogo->windowTitle(), QStringLiteral("Selecione o Arquivo que Executa o Word"));
-            QCOMPARE(dialogo->nameFilters().value(0),
-                QStringLiteral("Arquivos Executáveis (*.exe *.EXE)"));
+            QCOMPARE(
+                dialogo->nameFilters().value(0), QStringLiteral("Arquivos Executáveis (*.exe)"));
+            QVERIFY(!dialogo->filter().testFlag(QDir::CaseSensitive));
             dialogo->selectFile(programa);
             confirma ? static_cast<QDialog *>(dialogo)->accept() : dialogo->reject();
         });
