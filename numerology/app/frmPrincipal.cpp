@@ -22,8 +22,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -234,6 +236,14 @@ frmResultado *frmPrincipal::exibeResultado(const DocumentoRelatorio &documento)
     QMdiSubWindow *janela = m_mdi->addSubWindow(resultado);
     janela->setAttribute(Qt::WA_DeleteOnClose);
     janela->resize(m_mdi->size() * 0.8);
+    // The area placed the window at its first, smaller size: step it down from the top left
+    // corner instead, so the larger window stays inside the area whatever else is open.
+    const int passo = janela->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, janela);
+    const QSize folga = m_mdi->viewport()->size() - janela->size();
+    const int ordem = int(m_mdi->subWindowList().size()) - 1;
+    const int degraus
+        = std::max(1, std::min(folga.width(), folga.height()) / std::max(1, passo) + 1);
+    janela->move(QPoint(passo, passo) * (ordem % degraus));
     janela->show();
     m_mdi->setActiveSubWindow(janela);
     return resultado;
@@ -306,8 +316,9 @@ void frmPrincipal::cmdExportarWord_Click()
 
 void frmPrincipal::cmdImprimir_Click()
 {
-    ComandoImprimir(*m_caixa, [this](const QString &texto) { defineStatus(texto); })
-        .imprime(origemDe(documentoAtivo()));
+    ComandoImprimir(*m_caixa, [this](const QString &texto) {
+        defineStatus(texto);
+    }).imprime(origemDe(documentoAtivo()));
 }
 
 void frmPrincipal::cmdAjuda_Click()

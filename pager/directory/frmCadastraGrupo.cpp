@@ -38,7 +38,8 @@ frmCadastraGrupo::frmCadastraGrupo(AmbienteJanela ambiente, QWidget *pai)
     pnlDescricaoGrupo_->setFrameShape(QFrame::Panel);
     pnlDescricaoGrupo_->setFrameShadow(QFrame::Sunken);
     pnlDescricaoGrupo_->setWordWrap(true);
-    pnlDescricaoGrupo_->setMinimumHeight(fontMetrics().lineSpacing() * 3);
+    // As wide as the users view, so the footer line fits inside its frame.
+    pnlDescricaoGrupo_->setMinimumSize(360, fontMetrics().lineSpacing() * 3);
     pnlDescricaoGrupo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(pnlDescricaoGrupo_);
 

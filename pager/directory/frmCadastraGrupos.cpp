@@ -37,6 +37,7 @@ frmCadastraGrupos::frmCadastraGrupos(AmbienteJanela ambiente, QWidget *pai)
     pnlId_->setObjectName(QStringLiteral("pnlId"));
     pnlId_->setFrameShape(QFrame::Panel);
     pnlId_->setFrameShadow(QFrame::Sunken);
+    pnlId_->setMargin(2);
     campos->addRow(QStringLiteral("Código:"), pnlId_);
     txtNomeGrupo_ = new QLineEdit(this);
     txtNomeGrupo_->setObjectName(QStringLiteral("txtNomeGrupo"));

@@ -49,6 +49,9 @@ frmHistorico::frmHistorico(ModeloHistorico *modelo, CaixaMensagem &caixa, QWidge
     grdGride_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdGride_->setSelectionMode(QAbstractItemView::SingleSelection);
     grdGride_->setWordWrap(false);
+    // Names are stored padded with blanks: a cell is cut at its border, never marked with an
+    // ellipsis.
+    grdGride_->setTextElideMode(Qt::ElideNone);
     grdGride_->verticalHeader()->hide();
     // Every row one line high, never measured: a long log opens at once.
     grdGride_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -1,5 +1,6 @@
 #include "Aplicacao.h"
 
+#include "Icones.h"
 #include "TraducaoQt.h"
 
 #include <QApplication>
@@ -10,4 +11,6 @@ void configuraAplicacao(QApplication &app)
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     instalaTraducaoQt(app);
+    // Every window without a picture of its own, the history windows among them, shows the logo.
+    QApplication::setWindowIcon(QIcon(icones::Logotipo(64)));
 }

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -33,6 +34,9 @@ frmShowDoEnvio::frmShowDoEnvio(
     QFont fonte = m_titulo->font();
     fonte.setBold(true);
     m_titulo->setFont(fonte);
+    // Room for the longest stage caption, so the window keeps one size while the stages pass.
+    m_titulo->setMargin(3);
+    m_titulo->setMinimumWidth(QFontMetrics(fonte).averageCharWidth() * 30);
 
     m_figura = new QLabel(this);
     m_figura->setObjectName(QStringLiteral("imgFigura"));

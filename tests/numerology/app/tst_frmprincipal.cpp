@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -221,6 +222,23 @@ private Q_SLOTS:
         QCOMPARE(janelas.at(0)->documento().texto, primeiro);
         QCOMPARE(j.janela.resultadoAtivo(), janelas.at(1));
         QCOMPARE(janelas.at(1)->windowTitle(), QStringLiteral("Análise Numerológica de JOAO LIMA"));
+    }
+
+    void janelasDeResultadoAbremDentroDaArea()
+    {
+        Janela j(m_pasta.path());
+        j.janela.MDIForm_Load();
+        auto *area = j.janela.findChild<QMdiArea *>(QStringLiteral("mdiResultados"));
+        QVERIFY(area);
+        for (int n = 1; n <= 6; ++n) {
+            j.janela.exibeResultado({QStringLiteral("Análise %1").arg(n), QStringLiteral("texto")});
+            QMdiSubWindow *nova = area->subWindowList().constLast();
+            QVERIFY2(area->viewport()->rect().contains(nova->geometry()),
+                qPrintable(QStringLiteral("janela %1 fora da área").arg(n)));
+            // Each window steps away from the one before, so every title bar can be seen.
+            if (n > 1)
+                QVERIFY(nova->pos() != area->subWindowList().at(n - 2)->pos());
+        }
     }
 
     void statusEPonteiroDuranteAAnalise()
