@@ -149,9 +149,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, resposta);
         BancadaEnvio b;
-        b.servico.estado().respostaBloco = [resposta](int, const QByteArray &) {
-            return resposta;
-        };
+        b.servico.estado().respostaBloco = [resposta](int, const QByteArray &) { return resposta; };
         const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("123"));
         QVERIFY(!b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
         QCOMPARE(b.servico.blocos().size(), 3);
