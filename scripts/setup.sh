@@ -4,9 +4,16 @@
 set -euo pipefail
 
 PACOTES=(
+  # compiler, CMake with Ninja and CTest, formatting
   build-essential cmake ninja-build pkg-config clang-format
+  # Qt 6 Core, Gui, Widgets, Sql, Network, PrintSupport, Test; the SQLite driver; "Sim"/"Não"
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev
-  sqlite3 xvfb xauth xfonts-base fonts-dejavu-core poppler-utils socat
+  # the empty Pager.Mdb and the demo (sqlite3), a screen for the demo without a display
+  sqlite3 xvfb xauth xfonts-base
+  # fonts: DejaVu for the interface, Liberation for "Times New Roman" (same metrics)
+  fonts-dejavu-core fonts-liberation2
+  # pdftotext for reports printed to PDF; socat to talk to the simulator by hand
+  poppler-utils socat
 )
 
 faltando=()
@@ -18,6 +25,11 @@ done
 
 if [ ${#faltando[@]} -eq 0 ]; then
   exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Faltam pacotes (${faltando[*]}): rode bash scripts/setup.sh como root." >&2
+  exit 1
 fi
 
 echo "Instalando: ${faltando[*]}"

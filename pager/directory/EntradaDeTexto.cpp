@@ -89,14 +89,27 @@ void CaixaDeTextoMultilinha::insertFromMimeData(const QMimeData *origem)
 void CaixaDeTextoMultilinha::inputMethodEvent(QInputMethodEvent *evento)
 {
     const QString texto = evento->commitString();
-    if (!texto.isEmpty() && aceitavel(texto, true) != texto) {
+    if (texto.isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(evento);
+        return;
+    }
+    const QString aceito = aceitavel(texto, true);
+    if (aceito.isNull()) {
         // Composed characters are refused whole; the preedit text is dropped with them.
         QInputMethodEvent vazio;
         QPlainTextEdit::inputMethodEvent(&vazio);
         QApplication::beep();
         return;
     }
-    QPlainTextEdit::inputMethodEvent(evento);
+    if (aceito == texto) {
+        QPlainTextEdit::inputMethodEvent(evento);
+        return;
+    }
+    // A letter made with a dead key is typed all the same: it changes as a key would.
+    QInputMethodEvent trocado(evento->preeditString(), evento->attributes());
+    trocado.setCommitString(aceito, evento->replacementStart(), evento->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&trocado);
+    evento->setAccepted(trocado.isAccepted());
 }
 
 void AceitaSoCp1252(QLineEdit *linha)

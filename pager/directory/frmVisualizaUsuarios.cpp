@@ -51,6 +51,8 @@ frmVisualizaUsuarios::frmVisualizaUsuarios(
     layout->addWidget(pnlMsg);
     m_pnlDescricaoGrupo = new QLabel(NenhumUsuario(), this);
     m_pnlDescricaoGrupo->setObjectName(QStringLiteral("pnlDescricaoGrupo"));
+    // Codes and descriptions are the operator's text, never markup.
+    m_pnlDescricaoGrupo->setTextFormat(Qt::PlainText);
     m_pnlDescricaoGrupo->setFrameShape(QFrame::Panel);
     m_pnlDescricaoGrupo->setFrameShadow(QFrame::Sunken);
     m_pnlDescricaoGrupo->setWordWrap(true);

@@ -20,7 +20,11 @@ QRectF areaUtil(const QPrinter &impressora)
 
 QFont ImpressoraRelatorio::fonte(QPrinter &impressora)
 {
-    QFont resultado = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // One known fixed-pitch family (installed with the program's fonts), so every machine
+    // prints the same columns; the system's fixed font when it is missing.
+    QFont resultado = QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans Mono"))
+        ? QFont(QStringLiteral("DejaVu Sans Mono"))
+        : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     resultado.setFixedPitch(true);
     resultado.setStyleHint(QFont::Monospace);
     resultado.setPointSizeF(kCorpoMaximo);

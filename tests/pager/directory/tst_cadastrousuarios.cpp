@@ -8,6 +8,7 @@
 #include "directory/frmCadastraUsuarios.h"
 #include "directory/frmVisualizaUsuarios.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -124,6 +125,24 @@ private Q_SLOTS:
             QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(Sql(QStringLiteral("SELECT ID_Grupo FROM Usuario_Grupo")).toInt(), vendas);
         QCOMPARE(d.idUsuario(), Sql(QStringLiteral("SELECT ID_Usuario FROM Usuarios")).toInt());
+    }
+
+    void gruposMarcadosPeloTecladoSemMudarAoAndar()
+    {
+        Grupo(QStringLiteral("A"));
+        Grupo(QStringLiteral("B"));
+        Grupo(QStringLiteral("C"));
+        frmCadastraUsuarios d(caixa_);
+        d.show();
+        auto *lista = Filho<QListWidget>(d, "lstGrupos");
+        lista->setFocus();
+        QTest::keyClick(lista, Qt::Key_Down);
+        QTest::keyClick(lista, Qt::Key_Space);
+        QTest::keyClick(lista, Qt::Key_Down);
+        QTest::keyClick(lista, Qt::Key_Up);
+        QTest::keyClick(lista, Qt::Key_Up);
+        QCOMPARE(lista->currentRow(), 0);
+        QCOMPARE(Marcados(d), QStringList({QStringLiteral("00002 - B")}));
     }
 
     void camposObrigatoriosRecusados_data()
@@ -343,6 +362,20 @@ private Q_SLOTS:
         QCOMPARE(Detalhes(*v).split(QStringLiteral("\r\n")).at(2),
             QStringLiteral("Grupos: Pertence a 3 grupo(s)."));
         QCOMPARE(caixa_.quantidade(), 0);
+    }
+
+    // Codes and descriptions are shown as typed: a pager code that looks like markup does
+    // not turn the panel into formatted text that runs the four lines into one.
+    void detalhesMostramOCodigoComoDigitado()
+    {
+        Usuario(QStringLiteral("Ana"), QStringLiteral("<b>7</b>"));
+        auto v = Visao();
+        auto *painel = Filho<QLabel>(*v, "pnlDescricaoGrupo");
+        QVERIFY(Detalhes(*v).startsWith(QStringLiteral("Código do Pager: <b>7</b>\r\n")));
+        // What is drawn (and read out to a screen reader) is the text itself.
+        QAccessibleInterface *lido = QAccessible::queryAccessibleInterface(painel);
+        QVERIFY(lido);
+        QCOMPARE(lido->text(QAccessible::Name), Detalhes(*v));
     }
 
     void excluirPerguntaEGuardaOHistorico()
