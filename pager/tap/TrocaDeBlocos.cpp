@@ -86,6 +86,7 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
     const QByteArray aceite = ACK + CR;
     const QByteArray erroChecksum = NAK + CR;
     status.mostraStatus(QStringLiteral(" Enviando mensagem, aguade ..."));
+    bool recusada = false;
     for (int envios = 1;; ++envios) {
         m_resposta.clear();
         m_modulo.Modem().escreve(linha);
@@ -104,10 +105,10 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
             Desliga();
             return Resposta::Falhou;
         }
-        if (m_resposta.contains(recusa))
-            return Resposta::Recusada;
+        // A refusal does not end the judging: a NAK beside it still asks for the line again.
+        recusada = recusada || m_resposta.contains(recusa);
         if (!m_resposta.contains(erroChecksum))
-            return Resposta::Aceita;
+            return recusada ? Resposta::Recusada : Resposta::Aceita;
         status.mostraStatus(QStringLiteral(" Erro na transmissão, re-enviando mensagem ..."));
         if (envios == kMaximoEnvios) {
             Desliga();

@@ -139,10 +139,17 @@ private Q_SLOTS:
         QCOMPARE(b.servico.estado().logoffs, 1);
     }
 
+    void nakTresVezesDesiste_data()
+    {
+        QTest::addColumn<QByteArray>("resposta");
+        QTest::newRow("NAK") << QByteArray("\x15\r");
+        QTest::newRow("RS and NAK") << QByteArray("\r\x1e\r\x15\r");
+    }
     void nakTresVezesDesiste()
     {
+        QFETCH(QByteArray, resposta);
         BancadaEnvio b;
-        b.servico.estado().respostaBloco = [](int, const QByteArray &) { return "\x15\r"; };
+        b.servico.estado().respostaBloco = [resposta](int, const QByteArray &) { return resposta; };
         const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("123"));
         QVERIFY(!b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
         QCOMPARE(b.servico.blocos().size(), 3);
@@ -169,18 +176,22 @@ private Q_SLOTS:
     void recusaEAceiteNaMesmaResposta_data()
     {
         QTest::addColumn<QByteArray>("resposta");
-        QTest::newRow("RS alone") << QByteArray("511 Codigo invalido\r\x1e\r");
-        QTest::newRow("RS and ACK") << QByteArray("\r\x1e\r\x06\r");
-        QTest::newRow("RS and NAK") << QByteArray("\r\x1e\r\x15\r");
+        QTest::addColumn<int>("envios");
+        QTest::newRow("RS alone") << QByteArray("511 Codigo invalido\r\x1e\r") << 1;
+        QTest::newRow("RS and ACK") << QByteArray("\r\x1e\r\x06\r") << 1;
+        // A NAK beside the refusal still asks for the same line again.
+        QTest::newRow("RS and NAK, then ACK") << QByteArray("\r\x1e\r\x15\r") << 2;
     }
     void recusaEAceiteNaMesmaResposta()
     {
         QFETCH(QByteArray, resposta);
+        QFETCH(int, envios);
         BancadaEnvio b;
         b.servico.estado().respostaBloco = respostas({resposta});
         const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("999"));
         QVERIFY(b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
-        QCOMPARE(b.servico.blocos().size(), 1);
+        QCOMPARE(b.servico.blocos().size(), envios);
+        QCOMPARE(b.servico.blocos().constLast(), b.servico.blocos().constFirst());
         QCOMPARE(b.log().size(), 1);
         QCOMPARE(b.caixa.textos(),
             QStringList{QStringLiteral("Código do Pager de usuário Inválido.\n\n")});
