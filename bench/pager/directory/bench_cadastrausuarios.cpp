@@ -2,7 +2,7 @@
 // file that also holds 2 000 other users with 10 groups each: from creating the window to
 // the marked group list on screen. The target is under 200 ms. For comparison it also
 // times the 200 membership reads that one query per listed group would cost. Run by hand.
-#include "BancoDeTeste.h"
+#include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
 #include "directory/BancoDeDados.h"
 #include "directory/Diretorio.h"
@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -69,11 +68,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir pasta;
-    QString erro;
-    if (!BancoDeTeste::CriaBancoVazio(pasta.path(), QStringLiteral("Pager.Mdb"), &erro)
-        || !AbreBancoDeDados(pasta.path(), QStringLiteral("Pager.Mdb"))) {
-        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(erro));
+    BancoTemporario banco;
+    if (!banco.Aberto()) {
+        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(banco.Erro()));
         return 1;
     }
     int idMedido = 0;

@@ -1,6 +1,6 @@
 // Times the directory statements the windows wait for, on a file holding 5 000 users,
 // 200 groups, 20 000 memberships and 100 000 log rows. Run by hand; prints its figures.
-#include "BancoDeTeste.h"
+#include "BancoTemporario.h"
 #include "directory/BancoDeDados.h"
 #include "directory/Diretorio.h"
 
@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -147,11 +146,9 @@ void Medir()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir pasta;
-    QString erro;
-    if (!BancoDeTeste::CriaBancoVazio(pasta.path(), QStringLiteral("Pager.Mdb"), &erro)
-        || !AbreBancoDeDados(pasta.path(), QStringLiteral("Pager.Mdb"))) {
-        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(erro));
+    BancoTemporario banco;
+    if (!banco.Aberto()) {
+        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(banco.Erro()));
         return 1;
     }
     QElapsedTimer relogio;

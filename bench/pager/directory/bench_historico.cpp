@@ -5,7 +5,7 @@
 // an idle machine the wall clock is close to it. Run by hand:
 //   build/bench/pager/directory/bench_pager_historico
 // (without a display it uses the offscreen platform).
-#include "BancoDeTeste.h"
+#include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
 #include "directory/BancoDeDados.h"
 #include "directory/Diretorio.h"
@@ -19,7 +19,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
 
@@ -107,11 +106,9 @@ int main(int argc, char **argv)
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir pasta;
-    QString erro;
-    if (!BancoDeTeste::CriaBancoVazio(pasta.path(), QStringLiteral("Pager.Mdb"), &erro)
-        || !AbreBancoDeDados(pasta.path(), QStringLiteral("Pager.Mdb"))) {
-        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(erro));
+    BancoTemporario banco;
+    if (!banco.Aberto()) {
+        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(banco.Erro()));
         return 1;
     }
     if (!Povoa(BancoDeDados()))
