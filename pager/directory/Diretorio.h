@@ -108,6 +108,13 @@ public:
     std::optional<Instantaneo> ListaLog();
     // 29: the log rows of one user by Data, Hora, Usuario.
     std::optional<Instantaneo> LogDoUsuario(int idUsuario);
+    // 28 (no user) or 29, giving only each row's key, in the statement's order: what a long
+    // history keeps in memory instead of the rows themselves. Log rows are never changed
+    // or deleted, so a key names the same row for as long as the file lives.
+    std::optional<QList<qint64>> ChavesDoLog(std::optional<int> idUsuario);
+    // The log rows of these keys (every column), in no particular order; the column
+    // "Chave" gives each row's key back.
+    std::optional<Instantaneo> LinhasDoLog(const QList<qint64> &chaves);
     // 30: one delivered message; Data "yyyymmdd" and Hora "hh:mm" from one clock reading.
     // `usuario` and `mensagem` are stored exactly as given (padding included).
     bool GravaLog(const QDateTime &momento, const QString &usuario, const QString &mensagem,

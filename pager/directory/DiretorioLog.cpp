@@ -1,14 +1,67 @@
 #include "Diretorio.h"
 
+#include <QSqlError>
+#include <QStringList>
+
+namespace {
+
+const QString kOrdemDoLog = QStringLiteral(" ORDER BY Data, Hora, Usuario");
+
+// The column that tells one log row from every other: the Log table has no key of its
+// own, and its rows may repeat every value. The file engine numbers every row anyway;
+// a server engine names its own key column here.
+QString ChaveDoLog()
+{
+    return QStringLiteral("rowid");
+}
+
+} // namespace
+
 std::optional<Instantaneo> Diretorio::ListaLog()
 {
-    return Le(QStringLiteral("SELECT * FROM Log ORDER BY Data, Hora, Usuario"));
+    return Le(QStringLiteral("SELECT * FROM Log") + kOrdemDoLog);
 }
 
 std::optional<Instantaneo> Diretorio::LogDoUsuario(int idUsuario)
 {
-    return Le(QStringLiteral("SELECT * FROM Log WHERE ID_Usuario = ? ORDER BY Data, Hora, Usuario"),
-        {idUsuario});
+    return Le(QStringLiteral("SELECT * FROM Log WHERE ID_Usuario = ?") + kOrdemDoLog, {idUsuario});
+}
+
+std::optional<QList<qint64>> Diretorio::ChavesDoLog(std::optional<int> idUsuario)
+{
+    QString sql = QStringLiteral("SELECT ") + ChaveDoLog() + QStringLiteral(" FROM Log");
+    QVariantList valores;
+    if (idUsuario) {
+        sql += QStringLiteral(" WHERE ID_Usuario = ?");
+        valores.append(*idUsuario);
+    }
+    auto consulta = Executa(sql + kOrdemDoLog, valores, Acesso::Leitura);
+    if (!consulta)
+        return std::nullopt;
+    QList<qint64> chaves;
+    while (consulta->next())
+        chaves.append(consulta->value(0).toLongLong());
+    // A walk cut short by the engine must not pass for the whole log.
+    if (consulta->lastError().isValid()) {
+        Falhou(ErroBanco::Texto(consulta->lastError(), Banco().driverName(), Acesso::Leitura));
+        return std::nullopt;
+    }
+    return chaves;
+}
+
+std::optional<Instantaneo> Diretorio::LinhasDoLog(const QList<qint64> &chaves)
+{
+    if (chaves.isEmpty())
+        return Instantaneo();
+    QStringList marcas(chaves.size(), QStringLiteral("?"));
+    QVariantList valores;
+    valores.reserve(chaves.size());
+    for (const qint64 chave : chaves)
+        valores.append(chave);
+    return Le(QStringLiteral("SELECT ") + ChaveDoLog() + QStringLiteral(" AS Chave, * FROM Log WHERE ")
+            + ChaveDoLog() + QStringLiteral(" IN (") + marcas.join(QLatin1Char(','))
+            + QLatin1Char(')'),
+        valores);
 }
 
 bool Diretorio::GravaLog(const QDateTime &momento, const QString &usuario, const QString &mensagem,

@@ -14,14 +14,13 @@
 frmHistorico *ExibeHistorico(QMdiArea *area, CaixaMensagem &caixa, std::optional<int> idUsuario)
 {
     auto modelo = std::make_unique<ModeloHistorico>();
-    Diretorio diretorio;
     bool lido = false;
     {
         CursorOcupado ocupado;
-        lido = modelo->Carrega(diretorio, idUsuario);
+        lido = modelo->Carrega(Diretorio(), idUsuario);
     }
     if (!lido) {
-        caixa.mostra(QStringLiteral("Erro:"), diretorio.Erro(), CaixaMensagem::Icone::Informacao);
+        caixa.mostra(QStringLiteral("Erro:"), modelo->Erro(), CaixaMensagem::Icone::Informacao);
         return nullptr;
     }
     if (modelo->rowCount() == 0 || !area)

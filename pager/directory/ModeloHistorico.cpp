@@ -1,6 +1,7 @@
 #include "ModeloHistorico.h"
 
-#include "Diretorio.h"
+#include <QHash>
+#include <algorithm>
 
 namespace {
 
@@ -24,40 +25,74 @@ ModeloHistorico::ModeloHistorico(QObject *pai)
     : QAbstractTableModel(pai)
 { }
 
-bool ModeloHistorico::Carrega(Diretorio &diretorio, std::optional<int> idUsuario)
+bool ModeloHistorico::Carrega(const Diretorio &diretorio, std::optional<int> idUsuario)
 {
-    std::optional<Instantaneo> log
-        = idUsuario ? diretorio.LogDoUsuario(*idUsuario) : diretorio.ListaLog();
     beginResetModel();
-    textos_.clear();
-    inicios_ = {0};
-    linhas_ = 0;
-    if (log) {
-        inicios_.reserve(qsizetype(log->NumeroDeRegistros()) * NumeroDeColunas + 1);
-        for (; !log->NoFim(); log->Proximo()) {
-            Acrescenta(DataParaExibicao(log->Campo(QStringLiteral("Data")).toString()));
-            Acrescenta(log->Campo(QStringLiteral("Hora")).toString());
-            Acrescenta(log->Campo(QStringLiteral("Usuario")).toString());
-            Acrescenta(log->Campo(QStringLiteral("Mensagem")).toString());
-            Acrescenta(log->Campo(QStringLiteral("ID_Pager")).toString());
-            ++linhas_;
-        }
-        log->Fecha();
-    }
-    textos_.squeeze();
+    diretorio_ = diretorio;
+    paginas_.clear();
+    falhou_ = false;
+    std::optional<QList<qint64>> chaves = diretorio_.ChavesDoLog(idUsuario);
+    chaves_ = chaves ? std::move(*chaves) : QList<qint64>();
+    chaves_.squeeze();
     endResetModel();
-    return log.has_value();
+    return chaves.has_value();
 }
 
-void ModeloHistorico::Acrescenta(const QString &celula)
+bool ModeloHistorico::LePagina(int numero, Pagina &pagina) const
 {
-    textos_.append(celula.toUtf8());
-    inicios_.append(textos_.size());
+    const qsizetype inicio = qsizetype(numero) * kLinhasPorPagina;
+    const QList<qint64> chaves = chaves_.mid(inicio, kLinhasPorPagina);
+    std::optional<Instantaneo> linhas = diretorio_.LinhasDoLog(chaves);
+    if (!linhas)
+        return false;
+    // The engine gives the rows in its own order; each goes to its key's place.
+    QHash<qint64, qsizetype> posicao;
+    posicao.reserve(chaves.size());
+    for (qsizetype i = 0; i < chaves.size(); ++i)
+        posicao.insert(chaves.at(i), i);
+    pagina.numero = numero;
+    pagina.celulas = QList<QString>(chaves.size() * NumeroDeColunas);
+    for (; !linhas->NoFim(); linhas->Proximo()) {
+        const auto i = posicao.constFind(linhas->Campo(QStringLiteral("Chave")).toLongLong());
+        if (i == posicao.constEnd())
+            continue;
+        QString *celula = pagina.celulas.data() + *i * NumeroDeColunas;
+        celula[Data] = DataParaExibicao(linhas->Campo(QStringLiteral("Data")).toString());
+        celula[Hora] = linhas->Campo(QStringLiteral("Hora")).toString();
+        celula[Usuario] = linhas->Campo(QStringLiteral("Usuario")).toString();
+        celula[Mensagem] = linhas->Campo(QStringLiteral("Mensagem")).toString();
+        celula[Codigo] = linhas->Campo(QStringLiteral("ID_Pager")).toString();
+    }
+    return true;
+}
+
+const ModeloHistorico::Pagina *ModeloHistorico::PaginaDaLinha(int linha) const
+{
+    const int numero = linha / kLinhasPorPagina;
+    const auto guardada = std::find_if(paginas_.begin(), paginas_.end(),
+        [numero](const Pagina &p) { return p.numero == numero; });
+    if (guardada != paginas_.end()) {
+        if (guardada != paginas_.begin())
+            std::rotate(paginas_.begin(), guardada, guardada + 1);
+        return &paginas_.front();
+    }
+    if (falhou_)
+        return nullptr;
+    Pagina pagina;
+    if (!LePagina(numero, pagina)) {
+        falhou_ = true;
+        Q_EMIT LeituraFalhou(diretorio_.Erro());
+        return nullptr;
+    }
+    if (paginas_.size() >= kPaginasGuardadas)
+        paginas_.removeLast();
+    paginas_.prepend(std::move(pagina));
+    return &paginas_.front();
 }
 
 int ModeloHistorico::rowCount(const QModelIndex &pai) const
 {
-    return pai.isValid() ? 0 : linhas_;
+    return pai.isValid() ? 0 : int(chaves_.size());
 }
 
 int ModeloHistorico::columnCount(const QModelIndex &pai) const
@@ -82,11 +117,12 @@ QVariant ModeloHistorico::headerData(int secao, Qt::Orientation orientacao, int 
 
 QString ModeloHistorico::Texto(int linha, int coluna) const
 {
-    if (linha < 0 || linha >= linhas_ || coluna < 0 || coluna >= NumeroDeColunas)
+    if (linha < 0 || linha >= rowCount() || coluna < 0 || coluna >= NumeroDeColunas)
         return {};
-    const qsizetype i = qsizetype(linha) * NumeroDeColunas + coluna;
-    return QString::fromUtf8(
-        textos_.constData() + inicios_.at(i), inicios_.at(i + 1) - inicios_.at(i));
+    const Pagina *pagina = PaginaDaLinha(linha);
+    if (!pagina)
+        return {};
+    return pagina->celulas.at(qsizetype(linha % kLinhasPorPagina) * NumeroDeColunas + coluna);
 }
 
 int ModeloHistorico::LarguraTwips(int coluna)

@@ -60,6 +60,14 @@ frmHistorico::frmHistorico(ModeloHistorico *modelo, CaixaMensagem &caixa, QWidge
         grdGride_->setColumnWidth(coluna, LarguraDaColuna(coluna));
     layout->addWidget(grdGride_);
     connect(grdGride_, &QTableView::doubleClicked, this, &frmHistorico::grdGride_DblClick);
+    // The model reads its pages while the grid paints: a message box must wait until the
+    // paint is over.
+    connect(
+        modelo, &ModeloHistorico::LeituraFalhou, this,
+        [this](const QString &erro) {
+            caixa_.mostra(QStringLiteral("Erro:"), erro, CaixaMensagem::Icone::Informacao);
+        },
+        Qt::QueuedConnection);
 }
 
 void frmHistorico::grdGride_DblClick(const QModelIndex &celula)

@@ -9,8 +9,8 @@ class QTableView;
 
 // A history window: the grid `grdGride` over a model of the log rows, filling the whole
 // window at any size. A double-click on a cell makes its text the one "=ANTERIOR"
-// recalls and shows it. The window takes the model it is given and never reads the
-// database itself, so what it shows does not change after it opened.
+// recalls and shows it; a page of rows the model fails to read is reported once. The
+// window takes the model it is given and never reads the database itself.
 class frmHistorico : public QWidget
 {
     Q_OBJECT

@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -68,11 +67,9 @@ frmPrincipal::frmPrincipal(Dependencias d, QWidget *pai)
     layout->addWidget(m_areaMdi, 1);
     criaRodape();
 
-    m_ajusta = new QTimer(this);
-    m_ajusta->setObjectName(QStringLiteral("tmpAjustaJanela"));
-    m_ajusta->setInterval(100);
-    connect(m_ajusta, &QTimer::timeout, this, &frmPrincipal::tmpAjustaJanela_Timer);
-    m_ajusta->start();
+    // The status line follows the footer's width from the footer's own resize events: no
+    // timer wakes the program while it sits idle.
+    m_rodape->installEventFilter(this);
 }
 
 frmPrincipal::~frmPrincipal() = default;
@@ -169,7 +166,7 @@ void frmPrincipal::criaRodape()
     m_rodape->setFrameShape(QFrame::Panel);
     m_rodape->setFrameShadow(QFrame::Raised);
     m_rodape->setFixedHeight(kAlturaRodape);
-    // Placed by hand, not by a layout: the timer keeps its width in step with the footer.
+    // Placed by hand, not by a layout: the footer's resize keeps its width in step.
     m_status = new QLabel(programa::Pronto(), m_rodape);
     m_status->setObjectName(QStringLiteral("pnlStatus"));
     m_status->setFrameShape(QFrame::Panel);
@@ -179,7 +176,14 @@ void frmPrincipal::criaRodape()
     static_cast<QVBoxLayout *>(centralWidget()->layout())->addWidget(m_rodape);
 }
 
-void frmPrincipal::tmpAjustaJanela_Timer()
+bool frmPrincipal::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == m_rodape && evento->type() == QEvent::Resize)
+        pnlFooterBar_Resize();
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+void frmPrincipal::pnlFooterBar_Resize()
 {
     const int folga = kFolgaTwips * logicalDpiX() / 1440;
     const int largura = std::max(0, m_rodape->width() - folga);

@@ -15,7 +15,6 @@ class QDialog;
 class QFrame;
 class QLabel;
 class QMdiArea;
-class QTimer;
 class Relogio;
 class frmInicializa;
 
@@ -78,10 +77,12 @@ public Q_SLOTS:
     void mnuMensagemExibirHistorico_Click();
     void mnuExibirAjuda_Click();
     void mnuAjudaSobre_Click();
-    void tmpAjustaJanela_Timer();
+    // The status line's width: the footer's less 90 twips, set on each resize of the footer.
+    void pnlFooterBar_Resize();
 
 protected:
     void closeEvent(QCloseEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void criaMenus();
@@ -109,6 +110,5 @@ private:
     QFrame *m_rodape = nullptr;
     QLabel *m_status = nullptr;
     QMdiArea *m_areaMdi = nullptr;
-    QTimer *m_ajusta = nullptr;
     bool m_encerrado = false;
 };

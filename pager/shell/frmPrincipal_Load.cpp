@@ -90,7 +90,7 @@ bool frmPrincipal::Form_Load()
 
     setWindowTitle(programa::NomePrograma() + QLatin1Char(' ') + programa::VersaoPrograma());
     show();
-    tmpAjustaJanela_Timer();
+    pnlFooterBar_Resize();
 
     mostraStatus(QStringLiteral(" Inicializando Banco de Dados, aguarde ..."));
     bool bancoAberto;

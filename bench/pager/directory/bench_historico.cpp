@@ -1,157 +1,167 @@
-// Opens the history of all messages on a log of 100 000 rows, each with the longest name
-// and message a row can hold, and reports how long the window took to open (until its
-// first screen is painted) and how much memory the program holds. The verdict on time is
-// given on processor time, which the other programs of a busy machine do not inflate; on
-// an idle machine the wall clock is close to it. Run by hand:
-//   build/bench/pager/directory/bench_pager_historico
-// (without a display it uses the offscreen platform).
-#include "BancoTemporario.h"
+// The history window over a long log, in a fresh process: the time to open it (until its
+// first screen is painted, wall clock: the operator waits for it), the peak resident
+// memory of the whole process, the jump to the last page and back, and what each further
+// history window adds. Every row holds a 50-character name and a 240-character message;
+// one user (identifier 1) received every tenth message.
+//   bench_pager_historico ARQUIVO LINHAS [usuario]
+// ARQUIVO is made with LINHAS rows when it does not exist (this takes a while once) and
+// reused afterwards; "usuario" opens that user's history instead of all messages.
+#include "BancoDeTeste.h"
 #include "CaixaMensagemGravada.h"
+#include "Medida.h"
 #include "directory/BancoDeDados.h"
-#include "directory/Diretorio.h"
 #include "directory/Historico.h"
 #include "directory/frmHistorico.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QScrollBar>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-constexpr int kLinhas = 100000;
 constexpr int kUsuarios = 1000;
+constexpr int kIdMedido = 1;
 
-bool Povoa(QSqlDatabase db)
+bool Povoa(const QString &caminho, int linhas)
 {
-    db.transaction();
-    QSqlQuery l(db);
-    l.prepare(QStringLiteral("INSERT INTO Log (Data, Hora, Usuario, Mensagem, ID_Pager, "
-                             "ID_Usuario) VALUES (?, ?, ?, ?, ?, ?)"));
-    const QString mensagem = QStringLiteral("Mensagem de teste ").repeated(14).left(240);
-    for (int i = 0; i < kLinhas; ++i) {
-        const int usuario = 1 + (i * 13) % kUsuarios;
-        l.bindValue(
-            0, QDate(2016, 1, 1).addDays((i * 7) % 3650).toString(QStringLiteral("yyyyMMdd")));
-        l.bindValue(1,
-            QStringLiteral("%1:%2")
-                .arg(i % 24, 2, 10, QLatin1Char('0'))
-                .arg(i % 60, 2, 10, QLatin1Char('0')));
-        l.bindValue(2, QStringLiteral("Usuário %1").arg(usuario).leftJustified(50));
-        l.bindValue(3, mensagem);
-        l.bindValue(4, QString::number(5550000 + usuario));
-        l.bindValue(5, usuario);
-        if (!l.exec()) {
-            std::fprintf(stderr, "falhou: %s\n", qPrintable(l.lastError().text()));
-            return false;
+    const QFileInfo arquivo(caminho);
+    if (!BancoDeTeste::CriaBancoVazio(arquivo.absolutePath(), arquivo.fileName()))
+        return false;
+    QSqlDatabase db = BancoDeTeste::AbreConexao(caminho, QStringLiteral("povoa"));
+    bool ok = db.transaction();
+    {
+        QSqlQuery l(db);
+        l.prepare(QStringLiteral("INSERT INTO Log (Data, Hora, Usuario, Mensagem, ID_Pager, "
+                                 "ID_Usuario) VALUES (?, ?, ?, ?, ?, ?)"));
+        const QString mensagem = QStringLiteral("Mensagem de teste ").repeated(14).left(240);
+        for (int i = 0; ok && i < linhas; ++i) {
+            // Every tenth row goes to the measured user; the dates are scattered over ten
+            // years, so the order of the history is not the order of the file.
+            const int usuario = i % 10 == 0 ? kIdMedido : 2 + (i * 13) % (kUsuarios - 1);
+            const int minuto = int((qint64(i) * 7919) % (3650 * 1440));
+            l.bindValue(0,
+                QDate(2016, 1, 1).addDays(minuto / 1440).toString(QStringLiteral("yyyyMMdd")));
+            l.bindValue(1,
+                QStringLiteral("%1:%2")
+                    .arg(minuto % 1440 / 60, 2, 10, QLatin1Char('0'))
+                    .arg(minuto % 60, 2, 10, QLatin1Char('0')));
+            l.bindValue(2, QStringLiteral("Usuário %1").arg(usuario).leftJustified(50));
+            l.bindValue(3, mensagem);
+            l.bindValue(4, QString::number(5550000 + usuario));
+            l.bindValue(5, usuario);
+            ok = l.exec();
+            if (!ok)
+                std::fprintf(stderr, "falhou: %s\n", qPrintable(l.lastError().text()));
         }
     }
-    return db.commit();
+    ok = ok && db.commit();
+    db = QSqlDatabase();
+    BancoDeTeste::FechaConexao(QStringLiteral("povoa"));
+    return ok;
 }
 
-// Resident memory of this process now and at its peak, in MB.
-void Memoria(double &atual, double &pico)
+// Lets the grid lay itself out and paint what is on screen.
+void Pinta(frmHistorico *janela)
 {
-    atual = pico = -1;
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return;
-    for (const QByteArray &linha : status.readAll().split('\n')) {
-        const QList<QByteArray> partes = linha.simplified().split(' ');
-        if (partes.size() < 2)
-            continue;
-        if (partes[0] == "VmRSS:")
-            atual = partes[1].toDouble() / 1024;
-        else if (partes[0] == "VmHWM:")
-            pico = partes[1].toDouble() / 1024;
-    }
-}
-
-// Processor time of this process, in milliseconds: on a shared machine the wall clock
-// also counts the time other programs held the processor.
-double Processador()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Opens one history window and waits until it is painted; answers the milliseconds of
-// wall clock, and in `cpu` those of processor time.
-double Abre(
-    QMdiArea &area, CaixaMensagem &caixa, std::optional<int> idUsuario, int &linhas, double &cpu)
-{
-    const double cpuAntes = Processador();
-    QElapsedTimer relogio;
-    relogio.start();
-    frmHistorico *janela = ExibeHistorico(&area, caixa, idUsuario);
     QApplication::processEvents();
-    if (janela)
-        janela->grdGride()->viewport()->repaint();
-    linhas = janela ? janela->grdGride()->model()->rowCount() : 0;
-    cpu = Processador() - cpuAntes;
-    return relogio.nsecsElapsed() / 1e6;
+    janela->grdGride()->viewport()->repaint();
+}
+
+double Ms(const QElapsedTimer &relogio)
+{
+    return double(relogio.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    BancoTemporario banco;
-    if (!banco.Aberto()) {
-        std::fprintf(stderr, "banco não criado: %s\n", qPrintable(banco.Erro()));
+    if (argc < 3) {
+        std::fprintf(stderr, "uso: %s ARQUIVO LINHAS [usuario]\n", argv[0]);
         return 1;
     }
-    if (!Povoa(BancoDeDados()))
+    const QString caminho = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const int linhas = QString::fromLatin1(argv[2]).toInt();
+    const bool doUsuario = argc > 3 && qstrcmp(argv[3], "usuario") == 0;
+    if (!QFileInfo::exists(caminho)) {
+        QElapsedTimer relogio;
+        relogio.start();
+        if (!Povoa(caminho, linhas)) {
+            std::fprintf(stderr, "banco não criado em %s\n", qPrintable(caminho));
+            return 1;
+        }
+        std::printf("%d linhas gravadas em %.1f s\n", linhas, Ms(relogio) / 1e3);
+    }
+    if (!AbreBancoDeDados(QFileInfo(caminho).absolutePath(), QFileInfo(caminho).fileName())) {
+        std::fprintf(stderr, "banco não aberto: %s\n", qPrintable(caminho));
         return 1;
+    }
 
     QMdiArea area;
     area.resize(1024, 700);
     area.show();
     QApplication::processEvents();
     CaixaMensagemGravada caixa;
-    double antes = 0, picoAntes = 0;
-    Memoria(antes, picoAntes);
-    std::printf("%d linhas de log; memória antes de abrir: %.1f MB\n", kLinhas, antes);
+    const std::optional<int> quem = doUsuario ? std::optional<int>(kIdMedido) : std::nullopt;
+    const int esperadas = doUsuario ? (linhas + 9) / 10 : linhas;
+    const QString rotulo = doUsuario
+        ? QStringLiteral("histórico de um usuário, %1 de %2 linhas").arg(esperadas).arg(linhas)
+        : QStringLiteral("histórico de todas, %1 linhas").arg(linhas);
 
-    // The share of the read itself: the directory's snapshot of every row.
-    {
-        const double cpuAntes = Processador();
-        QElapsedTimer relogio;
-        relogio.start();
-        Diretorio diretorio;
-        const std::optional<Instantaneo> log = diretorio.ListaLog();
-        std::printf("leitura do log (instantâneo): %lld ms, %.0f ms de processador\n",
-            relogio.elapsed(), Processador() - cpuAntes);
+    QElapsedTimer relogio;
+    relogio.start();
+    frmHistorico *janela = ExibeHistorico(&area, caixa, quem);
+    if (!janela || janela->grdGride()->model()->rowCount() != esperadas) {
+        std::fprintf(stderr, "a janela não abriu com %d linhas\n", esperadas);
+        return 1;
     }
+    Pinta(janela);
+    const double abertura = Ms(relogio);
+    const double depoisDaPrimeira = medida::MemoriaMB();
 
-    int linhas = 0;
-    double cpu = 0;
-    const double todas = Abre(area, caixa, std::nullopt, linhas, cpu);
-    double atual = 0, pico = 0;
-    Memoria(atual, pico);
-    std::printf("todas as mensagens: %d linhas em %.0f ms, %.0f ms de processador (limite 1000 "
-                "ms) %s\n",
-        linhas, todas, cpu, cpu < 1000 && linhas == kLinhas ? "ok" : "ACIMA DO LIMITE");
-    std::printf("memória com a janela aberta: %.1f MB, pico %.1f MB (limite 200 MB) %s\n", atual,
-        pico, pico < 200 ? "ok" : "ACIMA DO LIMITE");
+    QScrollBar *barra = janela->grdGride()->verticalScrollBar();
+    relogio.restart();
+    barra->setValue(barra->maximum());
+    Pinta(janela);
+    const double fim = Ms(relogio);
+    const QString ultima = janela->grdGride()->indexAt(QPoint(1, janela->grdGride()->viewport()->height() - 2)).data().toString();
+    relogio.restart();
+    barra->setValue(0);
+    Pinta(janela);
+    const double inicio = Ms(relogio);
 
-    const double umUsuario = Abre(area, caixa, 77, linhas, cpu);
-    std::printf("um usuário: %d linhas em %.0f ms\n", linhas, umUsuario);
-    const double segunda = Abre(area, caixa, std::nullopt, linhas, cpu);
-    Memoria(atual, pico);
-    std::printf(
-        "segunda janela de todas: %.0f ms; memória com três janelas: %.1f MB, pico %.1f MB\n",
-        segunda, atual, pico);
+    // Two more windows on the same rows: what each one adds.
+    double aMais = 0;
+    double antes = medida::MemoriaMB();
+    for (int i = 0; i < 2; ++i) {
+        frmHistorico *outra = ExibeHistorico(&area, caixa, quem);
+        if (!outra)
+            return 1;
+        Pinta(outra);
+        const double agora = medida::MemoriaMB();
+        aMais = std::max(aMais, agora - antes);
+        antes = agora;
+    }
+    const double pico = medida::PicoDeMemoriaMB();
+
+    std::printf("%s: aberta em %.0f ms, última página %.1f ms (data %s), volta %.1f ms\n",
+        qPrintable(rotulo), abertura, fim, qPrintable(ultima), inicio);
+    std::printf("memória: %.1f MB com uma janela, %.1f MB com três, pico %.1f MB\n",
+        depoisDaPrimeira, antes, pico);
+    medida::Relata(rotulo + QStringLiteral(": abertura"), abertura, "ms", 1000);
+    medida::Relata(rotulo + QStringLiteral(": pico de memória"), pico, "MB", 300);
+    medida::Relata(rotulo + QStringLiteral(": ir à última página"), fim, "ms", 50);
+    medida::Relata(rotulo + QStringLiteral(": voltar ao início"), inicio, "ms", 50);
+    medida::Relata(rotulo + QStringLiteral(": cada janela a mais"), aMais, "MB", 50);
     FechaBancoDeDados();
-    return 0;
+    return caixa.quantidade() == 0 ? 0 : 1;
 }

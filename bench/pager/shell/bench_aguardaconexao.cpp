@@ -3,6 +3,7 @@
 // and its event loop. Prints the processor time (user + system, getrusage) against the
 // elapsed time; the wait must stay well under 1% of one core.
 #include "CaixaMensagemGravada.h"
+#include "Medida.h"
 #include "shell/ArquivoIni.h"
 #include "shell/LinhaSerialPosix.h"
 #include "shell/Modulo.h"
@@ -71,6 +72,8 @@ int main(int argc, char *argv[])
     std::printf("AguardaConexao sem resposta: codigo %d\n", codigo);
     std::printf("decorrido %.3f s, processador %.4f s, %.4f%% de um nucleo\n", segundos, cpu,
         100.0 * cpu / segundos);
+    medida::Relata(QStringLiteral("AguardaConexao, 60 s sem resposta: processador"),
+        100.0 * cpu / segundos, "% de um núcleo", 1);
     ::close(mestre);
     return codigo == -1 && cpu / segundos < 0.01 ? 0 : 2;
 }

@@ -1,4 +1,5 @@
 #include "CenarioDeJanelas.h"
+#include "directory/BancoDeDados.h"
 #include "directory/Diretorio.h"
 #include "directory/EstadoGlobal.h"
 #include "directory/Historico.h"
@@ -222,6 +223,60 @@ private slots:
         QCOMPARE(c_->caixa.ultimo().titulo, QStringLiteral("Conteúdo da Célula Selecionada"));
         QCOMPARE(c_->caixa.ultimo().texto, QStringLiteral("Reunião às 10h"));
         QCOMPARE(c_->caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
+    }
+
+    // More rows than a few pages, written out of order: every page in its place, the last
+    // row last, and rows written after the window opened never show in it.
+    void paginasEmOrdemERetratoDaAbertura()
+    {
+        const int n = 2 * ModeloHistorico::kLinhasPorPagina + 5;
+        QStringList esperadas;
+        BancoDeDados().transaction();
+        for (int i = 0; i < n; ++i) {
+            const int k = (i * 37) % n; // every k once, scattered
+            const QDateTime momento = Em(2026, 1, 1, 0, 0).addSecs(qint64(k) * 60);
+            c_->Log(momento, QStringLiteral("U%1").arg(k), QStringLiteral("m%1").arg(k),
+                QStringLiteral("1"), 1);
+        }
+        QVERIFY(BancoDeDados().commit());
+        for (int k = 0; k < n; ++k)
+            esperadas << QStringLiteral("%1 | %2 | U%3 | m%3 | 1")
+                             .arg(Em(2026, 1, 1, 0, 0).addSecs(qint64(k) * 60).toString(
+                                      QStringLiteral("dd/MM/yyyy")),
+                                 Em(2026, 1, 1, 0, 0).addSecs(qint64(k) * 60).toString(
+                                     QStringLiteral("hh:mm")))
+                             .arg(k);
+        frmHistorico *janela = Exibe();
+        QVERIFY(janela);
+        c_->Log(Em(1990, 1, 1, 0, 0), QStringLiteral("antes"), QStringLiteral("x"),
+            QStringLiteral("1"), 1);
+        c_->Log(Em(2030, 1, 1, 0, 0), QStringLiteral("depois"), QStringLiteral("x"),
+            QStringLiteral("1"), 1);
+        QCOMPARE(Linhas(janela), esperadas);
+    }
+
+    void arquivoPerdidoDepoisDeAbertaAvisaUmaVez()
+    {
+        BancoDeDados().transaction();
+        for (int i = 0; i < 3 * ModeloHistorico::kLinhasPorPagina; ++i)
+            c_->Log(Em(1998, 12, 6, 9, 0), QStringLiteral("Ana"), QStringLiteral("oi %1").arg(i),
+                QStringLiteral("1001"), 1);
+        QVERIFY(BancoDeDados().commit());
+        frmHistorico *janela = Exibe();
+        QVERIFY(janela);
+        QVERIFY(QTest::qWaitForWindowExposed(area_.get()));
+        QVERIFY(QFile::remove(c_->Caminho()));
+        QTableView *grade = janela->grdGride();
+        grade->scrollToBottom();
+        grade->viewport()->repaint();
+        grade->scrollTo(grade->model()->index(ModeloHistorico::kLinhasPorPagina, 0));
+        grade->viewport()->repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(c_->caixa.quantidade(), 1);
+        QCOMPARE(c_->caixa.ultimo().titulo, QStringLiteral("Erro:"));
+        const int ultima = grade->model()->rowCount() - 1;
+        QCOMPARE(grade->model()->index(ultima, ModeloHistorico::Mensagem).data().toString(),
+            QString());
     }
 
     void arquivoPerdidoAvisaENaoAbre()

@@ -1,0 +1,76 @@
+#include "Ocioso.h"
+
+#include "Medida.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QMap>
+#include <QTimer>
+
+namespace {
+
+bool DoQt(const QObject *objeto)
+{
+    return objeto && QByteArray(objeto->metaObject()->className()).startsWith('Q');
+}
+
+class Contador : public QObject
+{
+public:
+    explicit Contador(const QObject *fim)
+        : fim_(fim)
+    { }
+    QMap<QString, int> nossos;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Timer && objeto != fim_) {
+            const bool nosso = qobject_cast<QTimer *>(objeto)
+                ? !DoQt(objeto->parent())
+                : !DoQt(objeto);
+            if (nosso) {
+                const QObject *dono = objeto->parent() ? objeto->parent() : objeto;
+                ++nossos[QString::fromLatin1(dono->metaObject()->className()) + QLatin1Char(':')
+                    + objeto->objectName()];
+            }
+        }
+        return false;
+    }
+
+private:
+    const QObject *fim_;
+};
+
+} // namespace
+
+namespace medida {
+
+Ociosidade MedeOcioso(double segundos)
+{
+    QTimer fim;
+    fim.setSingleShot(true);
+    Contador contador(&fim);
+    QCoreApplication::instance()->installEventFilter(&contador);
+    Ociosidade o;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
+        &contador, [&o] { ++o.despertares; });
+
+    QEventLoop laco;
+    QObject::connect(&fim, &QTimer::timeout, &laco, &QEventLoop::quit);
+    const double antes = ProcessadorMs();
+    fim.start(int(segundos * 1000));
+    laco.exec();
+    o.processadorMs = ProcessadorMs() - antes;
+    QCoreApplication::instance()->removeEventFilter(&contador);
+
+    for (auto i = contador.nossos.cbegin(); i != contador.nossos.cend(); ++i) {
+        o.temporizadoresNossos += i.value();
+        o.quais += QStringLiteral("%1 (%2) ").arg(i.key()).arg(i.value());
+    }
+    return o;
+}
+
+} // namespace medida

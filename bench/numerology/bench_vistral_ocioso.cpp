@@ -1,0 +1,44 @@
+// Vistral's idle cost, in a fresh process: the main window open after its start-up,
+// untouched for `segundos` (default 30); counts the timer events of our own objects
+// (target: none) and the processor time.
+//   bench_vistral_ocioso [segundos]
+#include "CaixaMensagemGravada.h"
+#include "Medida.h"
+#include "Ocioso.h"
+#include "app/frmPrincipal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double segundos = argc > 1 ? QString::fromLatin1(argv[1]).toDouble() : 30;
+    QTemporaryDir pasta;
+    // Settings present, as on every start after the first: no question, no tip.
+    QFile internet(QDir(pasta.path()).filePath(QStringLiteral("enableit.dat")));
+    if (!internet.open(QIODevice::WriteOnly) || internet.write("N\r\n") != 3)
+        return 1;
+    internet.close();
+
+    CaixaMensagemGravada caixa;
+    frmPrincipal janela(pasta.path(), &caixa);
+    janela.MDIForm_Load();
+    QApplication::processEvents();
+
+    const medida::Ociosidade ocioso = medida::MedeOcioso(segundos);
+    std::printf("Vistral ocioso por %.0f s: %d despertares, %d de temporizadores nossos %s, %.1f "
+                "ms de processador; mensagens: %lld\n",
+        segundos, ocioso.despertares, ocioso.temporizadoresNossos, qPrintable(ocioso.quais),
+        ocioso.processadorMs, static_cast<long long>(caixa.quantidade()));
+    medida::Relata(QStringLiteral("Vistral ocioso %1 s: temporizadores nossos").arg(segundos),
+        ocioso.temporizadoresNossos, "", 1);
+    medida::Relata(
+        QStringLiteral("Vistral ocioso %1 s: processador").arg(segundos), ocioso.processadorMs, "ms", 30);
+    return 0;
+}

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs every one of them three times, each run in a fresh process,
+# then prints one table: measure | target | measured (min / median / max of 3) | verdict.
+# The verdict is on the median. Exit status 0 when every row is within target.
+#
+#   bash scripts/bench.sh            everything (about ten minutes: the idle and the
+#                                    line-wait measures take their real 30 and 60 seconds)
+#   BENCH_FILTRO=historico bash scripts/bench.sh     only the benchmarks whose command matches
+#
+# The large databases (a log of a million rows, a directory of 50 000 users) are made once
+# in build/bench/dados and reused while the schema stays the same.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+RAIZ=$PWD
+BUILD=$RAIZ/build
+VEZES=${BENCH_VEZES:-3}
+
+if [ ! -f "$BUILD/build.ninja" ]; then
+  cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_WERROR=ON >/dev/null
+fi
+cmake --build "$BUILD" --target simulador bench_pager_historico bench_pager_diretoriogrande \
+  bench_pager_diretorio bench_pager_cadastrausuarios bench_pager_inicio bench_aguardaconexao \
+  bench_envio50 bench_vistral bench_vistral_ocioso bench_recado_ocioso >/dev/null
+
+DADOS=$BUILD/bench/dados
+mkdir -p "$DADOS"
+ESQUEMA=$(sha1sum pager/directory/Pager.sql | cut -c1-8)
+LOG=$DADOS/log-$ESQUEMA.Mdb
+DIRETORIO=$DADOS/diretorio-$ESQUEMA.Mdb
+B=$BUILD/bench
+
+# One benchmark a line: the command, run from the repository's folder.
+BENCHMARKS=(
+  "$B/pager/directory/bench_pager_historico $LOG 1000000"
+  "$B/pager/directory/bench_pager_historico $LOG 1000000 usuario"
+  "$B/pager/directory/bench_pager_diretoriogrande $DIRETORIO"
+  "$B/pager/directory/bench_pager_diretorio"
+  "$B/pager/directory/bench_pager_cadastrausuarios"
+  "$B/pager/shell/bench_pager_inicio 30"
+  "$B/numerology/bench_vistral"
+  "$B/numerology/bench_vistral_ocioso 30"
+  "$B/recado/bench_recado_ocioso 30"
+  "$B/pager/tap/bench_envio50"
+  "$B/pager/shell/bench_aguardaconexao"
+)
+
+SAIDA=$(mktemp -d)
+trap 'rm -rf "$SAIDA"' EXIT
+MEDIDAS=$SAIDA/medidas.tsv
+: >"$MEDIDAS"
+falhas=0
+
+# The databases first, outside the measured runs.
+for arquivo in "$LOG" "$DIRETORIO"; do
+  if [ ! -f "$arquivo" ]; then
+    echo "preparando $(basename "$arquivo") (uma vez) ..." >&2
+    for cmd in "${BENCHMARKS[@]}"; do
+      case "$cmd" in *"$arquivo"*)
+        $cmd >"$SAIDA/preparo.txt" 2>&1 || { cat "$SAIDA/preparo.txt" >&2; exit 1; }
+        break ;;
+      esac
+    done
+  fi
+done
+
+for cmd in "${BENCHMARKS[@]}"; do
+  if [ -n "${BENCH_FILTRO:-}" ] && [[ "$cmd" != *"$BENCH_FILTRO"* ]]; then
+    continue
+  fi
+  for ((vez = 1; vez <= VEZES; vez++)); do
+    echo "$(basename "${cmd%% *}") ${cmd#* } ($vez de $VEZES) ..." >&2
+    if ! $cmd >"$SAIDA/saida.txt" 2>&1; then
+      echo "  terminou com erro:" >&2
+      sed 's/^/  | /' "$SAIDA/saida.txt" >&2
+      falhas=$((falhas + 1))
+    fi
+    grep -a '^MEDIDA	' "$SAIDA/saida.txt" >>"$MEDIDAS" || true
+  done
+done
+
+echo
+awk -F'\t' -v vezes="$VEZES" '
+  !($2 in n) { ordem[++k] = $2; unidade[$2] = $4; limite[$2] = $5 }
+  { v[$2, ++n[$2]] = $3 }
+  END {
+    print "| medida | alvo | medido (mín / mediana / máx de " vezes ") | veredito |"
+    print "|---|---|---|---|"
+    fora = 0
+    for (i = 1; i <= k; i++) {
+      m = ordem[i]; c = n[m]
+      for (a = 1; a <= c; a++) s[a] = v[m, a] + 0
+      for (a = 2; a <= c; a++) { x = s[a]; for (b = a - 1; b >= 1 && s[b] > x; b--) s[b + 1] = s[b]; s[b + 1] = x }
+      mediana = s[int((c + 1) / 2)]
+      ok = mediana < limite[m] + 0 && c == vezes
+      if (!ok) fora++
+      u = unidade[m] == "" ? "" : " " unidade[m]
+      printf "| %s | < %s%s | %.1f / %.1f / %.1f%s%s | %s |\n", m, limite[m], u, s[1], mediana, s[c], u, \
+        (c == vezes ? "" : " (" c " de " vezes " execuções)"), (ok ? "ok" : "FORA DO ALVO")
+    }
+    exit fora > 0
+  }' "$MEDIDAS" && dentro=1 || dentro=0
+
+if [ "$falhas" -gt 0 ]; then
+  echo "$falhas execuções terminaram com erro (veja acima)." >&2
+fi
+[ "$dentro" = 1 ] && [ "$falhas" -eq 0 ]
