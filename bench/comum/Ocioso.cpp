@@ -28,9 +28,8 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
         if (evento->type() == QEvent::Timer && objeto != fim_) {
-            const bool nosso = qobject_cast<QTimer *>(objeto)
-                ? !DoQt(objeto->parent())
-                : !DoQt(objeto);
+            const bool nosso
+                = qobject_cast<QTimer *>(objeto) ? !DoQt(objeto->parent()) : !DoQt(objeto);
             if (nosso) {
                 const QObject *dono = objeto->parent() ? objeto->parent() : objeto;
                 ++nossos[QString::fromLatin1(dono->metaObject()->className()) + QLatin1Char(':')

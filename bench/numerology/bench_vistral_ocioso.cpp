@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
         ocioso.processadorMs, static_cast<long long>(caixa.quantidade()));
     medida::Relata(QStringLiteral("Vistral ocioso %1 s: temporizadores nossos").arg(segundos),
         ocioso.temporizadoresNossos, "", 1);
-    medida::Relata(
-        QStringLiteral("Vistral ocioso %1 s: processador").arg(segundos), ocioso.processadorMs, "ms", 30);
+    medida::Relata(QStringLiteral("Vistral ocioso %1 s: processador").arg(segundos),
+        ocioso.processadorMs, "ms", 30);
     return 0;
 }

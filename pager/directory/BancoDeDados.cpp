@@ -55,6 +55,12 @@ bool AbreBancoDeDados(const QString &pastaPrograma, const QString &nomeArquivo)
             // power cut may only lose the last commits. Waiting for the disk on each commit
             // would make every log row of a transmission cost several milliseconds.
             q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+            // The lists walk a name index and fetch each row from the table in the index's
+            // order, and the history fetches its rows one page at a time in date order. With
+            // the engine's default 2 MB cache a directory of tens of thousands of users no
+            // longer fits, and nearly every row becomes a read from the file; 64 MB holds
+            // such a directory whole and is only taken as pages are read.
+            q.exec(QStringLiteral("PRAGMA cache_size = -65536"));
         }
     }
     if (!ok)

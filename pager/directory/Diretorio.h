@@ -36,7 +36,8 @@ public:
 
     // --- Usuarios (columns ID_Usuario, Nome_Usuario, ID_Pager, Descricao, Data_Cadastro)
 
-    // 1: every user, by Nome_Usuario.
+    // 1: every user, by Nome_Usuario; only ID_Usuario and Nome_Usuario, all any list shows
+    // (the name index then holds the whole answer, and 50 000 users are read at once).
     std::optional<Instantaneo> ListaUsuarios();
     // 2: the user to alter (every column).
     std::optional<Instantaneo> UsuarioParaAlteracao(int idUsuario);
@@ -65,7 +66,7 @@ public:
 
     // --- Grupos (columns ID_Grupo, Nome_Grupo, Descricao_Grupo)
 
-    // 12: every group, by Nome_Grupo.
+    // 12: every group, by Nome_Grupo; only ID_Grupo and Nome_Grupo, as statement 1.
     std::optional<Instantaneo> ListaGrupos();
     // 13: the groups of this name (every column).
     std::optional<Instantaneo> GruposPorNome(const QString &nome);

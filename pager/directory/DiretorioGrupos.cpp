@@ -2,7 +2,7 @@
 
 std::optional<Instantaneo> Diretorio::ListaGrupos()
 {
-    return Le(QStringLiteral("SELECT * FROM Grupos ORDER BY Nome_Grupo"));
+    return Le(QStringLiteral("SELECT ID_Grupo, Nome_Grupo FROM Grupos ORDER BY Nome_Grupo"));
 }
 
 std::optional<Instantaneo> Diretorio::GruposPorNome(const QString &nome)

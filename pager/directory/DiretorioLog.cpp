@@ -58,9 +58,9 @@ std::optional<Instantaneo> Diretorio::LinhasDoLog(const QList<qint64> &chaves)
     valores.reserve(chaves.size());
     for (const qint64 chave : chaves)
         valores.append(chave);
-    return Le(QStringLiteral("SELECT ") + ChaveDoLog() + QStringLiteral(" AS Chave, * FROM Log WHERE ")
-            + ChaveDoLog() + QStringLiteral(" IN (") + marcas.join(QLatin1Char(','))
-            + QLatin1Char(')'),
+    return Le(QStringLiteral("SELECT ") + ChaveDoLog()
+            + QStringLiteral(" AS Chave, * FROM Log WHERE ") + ChaveDoLog()
+            + QStringLiteral(" IN (") + marcas.join(QLatin1Char(',')) + QLatin1Char(')'),
         valores);
 }
 

@@ -2,7 +2,8 @@
 
 std::optional<Instantaneo> Diretorio::ListaUsuarios()
 {
-    return Le(QStringLiteral("SELECT * FROM Usuarios ORDER BY Nome_Usuario"));
+    return Le(
+        QStringLiteral("SELECT ID_Usuario, Nome_Usuario FROM Usuarios ORDER BY Nome_Usuario"));
 }
 
 std::optional<Instantaneo> Diretorio::UsuarioParaAlteracao(int idUsuario)

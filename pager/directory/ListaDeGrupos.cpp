@@ -3,6 +3,7 @@
 #include "AmbienteJanela.h"
 #include "CursorOcupado.h"
 #include "Diretorio.h"
+#include "ListaLonga.h"
 #include "ListasDoDiretorio.h"
 
 #include <QComboBox>
@@ -21,8 +22,7 @@ bool AtualizaGrupos(QComboBox &grupos, Diretorio &diretorio, const AmbienteJanel
         ambiente.MostraFalha(diretorio);
         return false;
     }
-    for (const listas::Item &grupo : *lista)
-        grupos.addItem(grupo.nome);
+    lista_longa::Acrescenta(grupos, *lista);
     if (grupos.count() == 0)
         return false;
     grupos.setCurrentIndex(0);

@@ -69,8 +69,8 @@ bool ModeloHistorico::LePagina(int numero, Pagina &pagina) const
 const ModeloHistorico::Pagina *ModeloHistorico::PaginaDaLinha(int linha) const
 {
     const int numero = linha / kLinhasPorPagina;
-    const auto guardada = std::find_if(paginas_.begin(), paginas_.end(),
-        [numero](const Pagina &p) { return p.numero == numero; });
+    const auto guardada = std::find_if(
+        paginas_.begin(), paginas_.end(), [numero](const Pagina &p) { return p.numero == numero; });
     if (guardada != paginas_.end()) {
         if (guardada != paginas_.begin())
             std::rotate(paginas_.begin(), guardada, guardada + 1);

@@ -4,6 +4,7 @@
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
+#include "ListaLonga.h"
 #include "Paineis.h"
 #include "frmCadastraGrupos.h"
 #include "shell/Creditos.h"
@@ -29,6 +30,7 @@ frmCadastraGrupo::frmCadastraGrupo(AmbienteJanela ambiente, QWidget *pai)
     layout->addWidget(titulo);
     cmbGrupos_ = new QComboBox(this);
     cmbGrupos_->setObjectName(QStringLiteral("cmbGrupos"));
+    lista_longa::Prepara(*cmbGrupos_, 15);
     layout->addWidget(cmbGrupos_);
     auto *rotulo = new QLabel(QStringLiteral("Descrição do Grupo:"), this);
     rotulo->setObjectName(QStringLiteral("pnlMsg"));

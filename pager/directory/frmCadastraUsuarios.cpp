@@ -59,6 +59,8 @@ frmCadastraUsuarios::frmCadastraUsuarios(CaixaMensagem &caixa, QWidget *pai)
     campos->addRow(QStringLiteral("Observações:"), m_txtDescricao);
     m_lstGrupos = new QListWidget(this);
     m_lstGrupos->setObjectName(QStringLiteral("lstGrupos"));
+    // Thousands of groups: rows of one height are laid out without measuring each.
+    m_lstGrupos->setUniformItemSizes(true);
     campos->addRow(QStringLiteral("Grupos a que Pertence:"), m_lstGrupos);
     layout->addLayout(campos);
 

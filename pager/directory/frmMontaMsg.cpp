@@ -5,6 +5,7 @@
 #include "DigitacaoMensagem.h"
 #include "EntradaDeTexto.h"
 #include "EstadoGlobal.h"
+#include "ListaLonga.h"
 #include "ListasDoDiretorio.h"
 #include "frmCadastraUsuarios.h"
 #include "shell/Creditos.h"
@@ -65,6 +66,7 @@ frmMontaMsg::frmMontaMsg(AmbienteJanela ambiente, Dependencias dependencias, QWi
     auto *linhaLista = new QHBoxLayout;
     m_cmbUsuario = new QComboBox(this);
     m_cmbUsuario->setObjectName(QStringLiteral("cmbUsuario"));
+    lista_longa::Prepara(*m_cmbUsuario, 30);
     m_cmbUsuario->setEditable(false);
     pnlMsgLista->setBuddy(m_cmbUsuario);
     linhaLista->addWidget(m_cmbUsuario, 1);
@@ -144,10 +146,9 @@ void frmMontaMsg::Lista(Listagem listagem)
         m_ambiente.MostraFalha(m_diretorio);
         return;
     }
-    for (const listas::Item &item : *itens) {
-        m_cmbUsuario->addItem(item.nome);
+    lista_longa::Acrescenta(*m_cmbUsuario, *itens);
+    for (const listas::Item &item : *itens)
         ids.append(item.id);
-    }
     if (!itens->isEmpty())
         m_cmbUsuario->setCurrentIndex(0);
 }

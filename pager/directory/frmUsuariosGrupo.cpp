@@ -4,6 +4,7 @@
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
+#include "ListaLonga.h"
 #include "ListasDoDiretorio.h"
 #include "shell/Creditos.h"
 
@@ -32,6 +33,7 @@ frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
     layout->addWidget(titulo);
     cmbGrupos_ = new QComboBox(this);
     cmbGrupos_->setObjectName(QStringLiteral("cmbGrupos"));
+    lista_longa::Prepara(*cmbGrupos_, 15);
     layout->addWidget(cmbGrupos_);
 
     auto *grade = new QGridLayout;
@@ -43,6 +45,7 @@ frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
     grade->addWidget(new QLabel(QStringLiteral("Usuários Cadastrados:"), this), 0, 1);
     cmbUsuarios_ = new QComboBox(this);
     cmbUsuarios_->setObjectName(QStringLiteral("cmbUsuarios"));
+    lista_longa::Prepara(*cmbUsuarios_, 30);
     grade->addWidget(cmbUsuarios_, 1, 1);
     auto *adicionar = new QPushButton(QStringLiteral("A&dicionar"), this);
     adicionar->setObjectName(QStringLiteral("cmdAdicionar"));
@@ -156,8 +159,7 @@ void frmUsuariosGrupo::PreencheUsuarios()
         ambiente_.MostraFalha(diretorio_);
         return;
     }
-    for (const listas::Item &usuario : *usuarios)
-        cmbUsuarios_->addItem(usuario.nome, usuario.id);
+    lista_longa::Acrescenta(*cmbUsuarios_, *usuarios, true);
     if (cmbUsuarios_->count() > 0)
         cmbUsuarios_->setCurrentIndex(0);
 }

@@ -3,6 +3,7 @@
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
+#include "ListaLonga.h"
 #include "ListasDoDiretorio.h"
 #include "TextosDoCadastro.h"
 #include "frmCadastraUsuarios.h"
@@ -41,6 +42,7 @@ frmVisualizaUsuarios::frmVisualizaUsuarios(
 
     m_cmbUsuario = new QComboBox(this);
     m_cmbUsuario->setObjectName(QStringLiteral("cmbUsuario"));
+    lista_longa::Prepara(*m_cmbUsuario, 30);
     m_cmbUsuario->setEditable(false);
     connect(m_cmbUsuario, &QComboBox::currentIndexChanged, this,
         &frmVisualizaUsuarios::ExibeInfoUsuario);
@@ -110,10 +112,9 @@ bool frmVisualizaUsuarios::AtualizaListaDeUsuarios()
         m_ambiente.MostraFalha(m_diretorio);
         return false;
     }
-    for (const listas::Item &usuario : *usuarios) {
-        m_cmbUsuario->addItem(usuario.nome);
+    lista_longa::Acrescenta(*m_cmbUsuario, *usuarios);
+    for (const listas::Item &usuario : *usuarios)
         m_idsUsuarios.append(usuario.id);
-    }
     if (usuarios->isEmpty())
         return false;
     m_cmbUsuario->setCurrentIndex(0);

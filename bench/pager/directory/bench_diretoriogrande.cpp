@@ -169,7 +169,8 @@ int main(int argc, char **argv)
 
     const QString usuariosTxt = QStringLiteral("50 000 usuários");
     const QString gruposTxt = QStringLiteral("10 000 grupos");
-    medida::Relata(QStringLiteral("1: lista de %1, percorrida").arg(usuariosTxt), usuarios, "ms", 50);
+    medida::Relata(
+        QStringLiteral("1: lista de %1, percorrida").arg(usuariosTxt), usuarios, "ms", 50);
     medida::Relata(QStringLiteral("12: lista de %1, percorrida").arg(gruposTxt), grupos, "ms", 50);
     medida::Relata(QStringLiteral("usuários (frmVisualizaUsuarios), %1").arg(usuariosTxt),
         visualiza, "ms", 300);
@@ -177,8 +178,9 @@ int main(int argc, char **argv)
         montaUsuario, "ms", 300);
     medida::Relata(QStringLiteral("mensagem por grupo (frmMontaMsg), %1").arg(gruposTxt),
         montaGrupo, "ms", 300);
-    medida::Relata(QStringLiteral("membros (frmUsuariosGrupo), %1 e %2").arg(usuariosTxt, gruposTxt),
-        membros, "ms", 300);
+    medida::Relata(
+        QStringLiteral("membros (frmUsuariosGrupo), %1 e %2").arg(usuariosTxt, gruposTxt), membros,
+        "ms", 300);
     medida::Relata(
         QStringLiteral("grupos (frmCadastraGrupo), %1").arg(gruposTxt), cadastroGrupos, "ms", 300);
     medida::Relata(QStringLiteral("usuário (frmCadastraUsuarios), %1").arg(gruposTxt),

@@ -45,8 +45,8 @@ bool Povoa(const QString &caminho, int linhas)
             // years, so the order of the history is not the order of the file.
             const int usuario = i % 10 == 0 ? kIdMedido : 2 + (i * 13) % (kUsuarios - 1);
             const int minuto = int((qint64(i) * 7919) % (3650 * 1440));
-            l.bindValue(0,
-                QDate(2016, 1, 1).addDays(minuto / 1440).toString(QStringLiteral("yyyyMMdd")));
+            l.bindValue(
+                0, QDate(2016, 1, 1).addDays(minuto / 1440).toString(QStringLiteral("yyyyMMdd")));
             l.bindValue(1,
                 QStringLiteral("%1:%2")
                     .arg(minuto % 1440 / 60, 2, 10, QLatin1Char('0'))
@@ -133,7 +133,10 @@ int main(int argc, char **argv)
     barra->setValue(barra->maximum());
     Pinta(janela);
     const double fim = Ms(relogio);
-    const QString ultima = janela->grdGride()->indexAt(QPoint(1, janela->grdGride()->viewport()->height() - 2)).data().toString();
+    const QString ultima = janela->grdGride()
+                               ->indexAt(QPoint(1, janela->grdGride()->viewport()->height() - 2))
+                               .data()
+                               .toString();
     relogio.restart();
     barra->setValue(0);
     Pinta(janela);

@@ -57,7 +57,8 @@ int main(int argc, char *argv[])
         return 1;
     {
         ArquivoIni ini(configuracao.path(), QStringLiteral("Tellumo.INI"));
-        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        ini.GravaPerfil(
+            QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
         ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
     }
 
@@ -90,8 +91,8 @@ int main(int argc, char *argv[])
         segundos, ocioso.despertares, ocioso.temporizadoresNossos, qPrintable(ocioso.quais),
         ocioso.processadorMs);
 
-    medida::Relata(QStringLiteral("Tellumo: tela de abertura (1 s fixo)"), relogio.splashMs, "ms",
-        1100);
+    medida::Relata(
+        QStringLiteral("Tellumo: tela de abertura (1 s fixo)"), relogio.splashMs, "ms", 1100);
     medida::Relata(QStringLiteral("Tellumo: início até \" Pronto\", sem a tela de abertura"),
         trabalhoMs, "ms", 100);
     medida::Relata(QStringLiteral("Tellumo ocioso %1 s: temporizadores nossos").arg(segundos),

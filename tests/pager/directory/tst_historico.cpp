@@ -241,10 +241,12 @@ private slots:
         QVERIFY(BancoDeDados().commit());
         for (int k = 0; k < n; ++k)
             esperadas << QStringLiteral("%1 | %2 | U%3 | m%3 | 1")
-                             .arg(Em(2026, 1, 1, 0, 0).addSecs(qint64(k) * 60).toString(
-                                      QStringLiteral("dd/MM/yyyy")),
-                                 Em(2026, 1, 1, 0, 0).addSecs(qint64(k) * 60).toString(
-                                     QStringLiteral("hh:mm")))
+                             .arg(Em(2026, 1, 1, 0, 0)
+                                      .addSecs(qint64(k) * 60)
+                                      .toString(QStringLiteral("dd/MM/yyyy")),
+                                 Em(2026, 1, 1, 0, 0)
+                                     .addSecs(qint64(k) * 60)
+                                     .toString(QStringLiteral("hh:mm")))
                              .arg(k);
         frmHistorico *janela = Exibe();
         QVERIFY(janela);
@@ -275,8 +277,8 @@ private slots:
         QCOMPARE(c_->caixa.quantidade(), 1);
         QCOMPARE(c_->caixa.ultimo().titulo, QStringLiteral("Erro:"));
         const int ultima = grade->model()->rowCount() - 1;
-        QCOMPARE(grade->model()->index(ultima, ModeloHistorico::Mensagem).data().toString(),
-            QString());
+        QCOMPARE(
+            grade->model()->index(ultima, ModeloHistorico::Mensagem).data().toString(), QString());
     }
 
     void arquivoPerdidoAvisaENaoAbre()
