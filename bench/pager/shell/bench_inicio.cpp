@@ -73,8 +73,10 @@ int main(int argc, char *argv[])
     frmPrincipal janela(std::move(d));
     double prontoMs = -1;
     QObject::connect(&janela, &frmPrincipal::statusAlterado, [&](const QString &texto) {
+        const double agora = double(ateOPronto.nsecsElapsed()) / 1e6;
+        std::printf("%8.1f ms  %s\n", agora, qPrintable(texto));
         if (texto == QStringLiteral(" Pronto") && prontoMs < 0)
-            prontoMs = double(ateOPronto.nsecsElapsed()) / 1e6;
+            prontoMs = agora;
     });
     if (!janela.Form_Load() || prontoMs < 0) {
         std::fprintf(stderr, "o início não chegou a \" Pronto\"\n");
