@@ -80,6 +80,7 @@ done
 
 echo
 awk -F'\t' -v vezes="$VEZES" '
+  function num(x) { return x < 1 ? sprintf("%.3f", x) : x < 100 ? sprintf("%.1f", x) : sprintf("%.0f", x) }
   !($2 in n) { ordem[++k] = $2; unidade[$2] = $4; limite[$2] = $5 }
   { v[$2, ++n[$2]] = $3 }
   END {
@@ -94,8 +95,8 @@ awk -F'\t' -v vezes="$VEZES" '
       ok = mediana < limite[m] + 0 && c == vezes
       if (!ok) fora++
       u = unidade[m] == "" ? "" : " " unidade[m]
-      printf "| %s | < %s%s | %.1f / %.1f / %.1f%s%s | %s |\n", m, limite[m], u, s[1], mediana, s[c], u, \
-        (c == vezes ? "" : " (" c " de " vezes " execuções)"), (ok ? "ok" : "FORA DO ALVO")
+      printf "| %s | < %s%s | %s / %s / %s%s%s | %s |\n", m, limite[m], u, num(s[1]), num(mediana), \
+        num(s[c]), u, (c == vezes ? "" : " (" c " de " vezes " execuções)"), (ok ? "ok" : "FORA DO ALVO")
     }
     exit fora > 0
   }' "$MEDIDAS" && dentro=1 || dentro=0
