@@ -122,8 +122,10 @@ bool frmPrincipal::Form_Load()
     }
     inicializaModem();
     // The modem's pauses let the user close the window or choose "Sair": that ends it.
-    if (m_encerrado)
+    if (m_encerrado) {
+        fechaSplash();
         return false;
+    }
     mostraStatus(programa::Pronto());
     fechaSplash();
 

@@ -271,6 +271,7 @@ private Q_SLOTS:
         QVERIFY(!j.Form_Load());
         QVERIFY(j.encerrado());
         QVERIFY(!j.isVisible());
+        QVERIFY(!splashVisivel());
         QVERIFY(!BancoDeDados().isOpen());
         QVERIFY(!b.linha.aberta());
         QVERIFY(!b.status.contains(QStringLiteral(" Pronto")));
