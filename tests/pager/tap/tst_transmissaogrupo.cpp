@@ -107,18 +107,6 @@ private Q_SLOTS:
         QCOMPARE(g.b.caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
     }
 
-    void todosRecusadosNaoEhSucesso()
-    {
-        Grupo3 g;
-        g.b.servico.estado().respostaBloco
-            = [](int, const QByteArray &) { return QByteArray("\r\x1e\r"); };
-        QVERIFY(!g.envia());
-        QVERIFY(g.b.log().isEmpty());
-        QVERIFY(!g.b.status.textos().contains(QStringLiteral(" Mensagem enviada com sucesso.")));
-        QCOMPARE(g.b.servico.estado().logoffs, 1);
-        QCOMPARE(g.b.caixa.quantidade(), 1);
-    }
-
     // Each row is in the table before the next line goes out.
     void linhaDoLogAntesDoBlocoSeguinte()
     {
