@@ -28,6 +28,8 @@ ESQUEMA=$(sha1sum pager/directory/Pager.sql | cut -c1-8)
 LOG=$DADOS/log-$ESQUEMA.Mdb
 DIRETORIO=$DADOS/diretorio-$ESQUEMA.Mdb
 B=$BUILD/bench
+# Every window on the offscreen platform, with or without a display: the same work each time.
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 # One benchmark a line: the command, run from the repository's folder.
 BENCHMARKS=(
