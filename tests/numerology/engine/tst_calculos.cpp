@@ -1,6 +1,7 @@
 #include "engine/Calculos.h"
 
 #include <QTest>
+#include <limits>
 
 using namespace Variaveis_Globais;
 
@@ -24,6 +25,9 @@ private Q_SLOTS:
         QTest::newRow("1970") << qint64(1970) << 8;
         QTest::newRow("1999 em três passos") << qint64(1999) << 1;
         QTest::newRow("além de 16 bits") << qint64(40000) << 4;
+        QTest::newRow("negativo conta pelo valor absoluto") << qint64(-1970) << 8;
+        QTest::newRow("o maior") << std::numeric_limits<qint64>::max() << 7;
+        QTest::newRow("o mais negativo") << std::numeric_limits<qint64>::min() << 8;
     }
     void reducao()
     {
@@ -234,6 +238,29 @@ private Q_SLOTS:
                 }
             }
         }
+    }
+
+    // The narrow parameters at their extremes: still personal year 1, near birth year + k.
+    void mudancaDeCicloNosExtremos_data()
+    {
+        QTest::addColumn<int>("ano");
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("k");
+        QTest::newRow("ano 1") << 1 << 1 << 27;
+        QTest::newRow("maior ano") << 65535 << 9 << 57;
+        QTest::newRow("tudo no máximo") << 65535 << 255 << 255;
+    }
+    void mudancaDeCicloNosExtremos()
+    {
+        QFETCH(int, ano);
+        QFETCH(int, numero);
+        QFETCH(int, k);
+        const auto n8 = static_cast<quint8>(numero);
+        const int mudanca
+            = AnoMudancaCiclo(static_cast<quint16>(ano), n8, n8, static_cast<quint8>(k));
+        QVERIFY2(
+            mudanca >= ano + k - 3 && mudanca <= ano + k + 5, qPrintable(QString::number(mudanca)));
+        QCOMPARE(ReduzNumero(ReduzNumero(2 * numero) + ReduzNumero(mudanca)), 1);
     }
 
     void primeiraVogalECaracteristica_data()
