@@ -2,11 +2,13 @@
 #include "app/impressao/ExportaWord.h"
 
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -65,6 +67,42 @@ private Q_SLOTS:
         QVERIFY(documento.contains(
             "An\\'e1lise Numerol\\'f3gica:\\par\r\n\\par\r\nNome: ANA SOUZA\\par"));
         QVERIFY(documento.contains("\\{chaves\\}\\par\r\n}"));
+    }
+
+    // The temporary folder does not fill: this user's exports the word processor has long
+    // read go at the next export; a young one, another user's and other files stay.
+    void exportacoesAntigasSaoApagadas()
+    {
+        QDir tmp(m_pasta->filePath(QStringLiteral("tmp")));
+        const auto cria = [&tmp](const QString &nome, qint64 idadeSegundos) {
+            QFile f(tmp.filePath(nome));
+            return f.open(QIODevice::WriteOnly)
+                && f.setFileTime(QDateTime::currentDateTime().addSecs(-idadeSegundos),
+                    QFileDevice::FileModificationTime);
+        };
+        QVERIFY(cria(QStringLiteral("Vistral-antiga.rtf"), 3600));
+        QVERIFY(cria(QStringLiteral("Vistral-recnte.rtf"), 5));
+        QVERIFY(cria(QStringLiteral("Vistral-notas do dia.rtf"), 3600));
+        QStringList ficam
+            = {QStringLiteral("Vistral-notas do dia.rtf"), QStringLiteral("Vistral-recnte.rtf")};
+        // Only root can give a file to another user; elsewhere that case is not built.
+        if (cria(QStringLiteral("Vistral-alheia.rtf"), 3600)
+            && ::chown(QFile::encodeName(tmp.filePath(QStringLiteral("Vistral-alheia.rtf"))),
+                   ::getuid() + 1, ::getgid())
+                == 0)
+            ficam << QStringLiteral("Vistral-alheia.rtf");
+        else
+            QVERIFY(tmp.remove(QStringLiteral("Vistral-alheia.rtf")));
+
+        CaixaMensagemGravada caixa;
+        ExportaWord exporta(caixa);
+        exporta.usaPastaTemporaria(tmp.path());
+        QVERIFY(exporta.exporta(kRelatorio, QStringLiteral("/bin/true")));
+        QStringList depois = tmp.entryList(QDir::Files);
+        QCOMPARE(depois.size(), ficam.size() + 1); // the new export
+        for (const QString &nome : ficam)
+            QVERIFY2(depois.removeOne(nome), qPrintable(nome));
+        QVERIFY(depois.constFirst().startsWith(QStringLiteral("Vistral-")));
     }
 
     void programaQueNaoIniciaAvisaOUsuario_data()
