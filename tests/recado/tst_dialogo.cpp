@@ -1,4 +1,5 @@
 #include "CaixaMensagemGravada.h"
+#include "CaixaMensagemQt.h"
 #include "ConexaoFalsa.h"
 #include "ConexaoSocket.h"
 #include "DialogoMensagem.h"
@@ -7,12 +8,22 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <arpa/inet.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
 
 using Resposta = CaixaMensagem::Resposta;
 
@@ -26,8 +37,9 @@ struct Programa
     {
         dialogo = std::make_unique<DialogoMensagem>(remetente, caixa);
         fim = std::make_unique<QSignalSpy>(dialogo.get(), &QDialog::finished);
-        dialogo->inicia();
         dialogo->show();
+        dialogo->inicia();
+        QCoreApplication::processEvents(); // the scripted connection answers at once
         QApplication::setActiveWindow(dialogo.get());
         texto()->setFocus();
     }
@@ -76,9 +88,9 @@ private slots:
         CaixaMensagemGravada caixa;
         Remetente remetente(conexao, caixa, {"127.0.0.1", ServidorLocal::portaFechada(), "12345"});
         DialogoMensagem dialogo(remetente, caixa);
-        dialogo.inicia();
         dialogo.show();
-        QCOMPARE(caixa.textos(),
+        dialogo.inicia();
+        QTRY_COMPARE(caixa.textos(),
             QStringList({QStringLiteral("A conexão foi forçadamente cancelada..."),
                 QStringLiteral("Erro: Connection refused.")}));
         QCOMPARE(caixa.registros().at(0).titulo, QStringLiteral("Erro:"));
@@ -96,6 +108,95 @@ private slots:
         QVERIFY(dialogo.isVisible());
         QTest::keyClick(texto, Qt::Key_Escape);
         QVERIFY(!dialogo.isVisible());
+    }
+
+    // A server that never answers (a listener whose backlog is full: the system drops the
+    // next connection attempts) must not hide or freeze the window while recado waits.
+    void opensAtOnceWhileTheServerKeepsItWaiting()
+    {
+        const int ouvinte = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in endereco{};
+        endereco.sin_family = AF_INET;
+        endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t tamanho = sizeof endereco;
+        auto *bruto = reinterpret_cast<sockaddr *>(&endereco);
+        QVERIFY(::bind(ouvinte, bruto, tamanho) == 0 && ::listen(ouvinte, 0) == 0);
+        QVERIFY(::getsockname(ouvinte, bruto, &tamanho) == 0);
+        std::vector<int> descritores{ouvinte};
+        for (int i = 0; i < 3; ++i) {
+            descritores.push_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+            ::connect(descritores.back(), bruto, tamanho);
+        }
+        const auto fecha = qScopeGuard([&] {
+            for (const int fd : descritores)
+                ::close(fd);
+        });
+
+        ConexaoSocket conexao(3000);
+        CaixaMensagemGravada caixa;
+        Remetente remetente(conexao, caixa, {"127.0.0.1", ntohs(endereco.sin_port), "12345"});
+        DialogoMensagem dialogo(remetente, caixa);
+        auto *texto = dialogo.findChild<QPlainTextEdit *>("txtMensagem");
+        auto *enviar = dialogo.findChild<QPushButton *>("cmdEnviar");
+        QElapsedTimer relogio;
+        relogio.start();
+        dialogo.show();
+        dialogo.inicia();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
+        QTest::keyClicks(texto, "Oi tudo bem");
+        QCOMPARE(texto->toPlainText(), QStringLiteral("Oi tudo bem"));
+        QVERIFY2(relogio.elapsed() < 200, qPrintable(QString::number(relogio.elapsed())));
+        QVERIFY(!enviar->isEnabled());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QCOMPARE(caixa.quantidade(), 0);
+
+        // Then the failure goes as any other: its message, only "&Cancelar" left.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            caixa.textos(), QStringList{QStringLiteral("Erro: Connection timed out.")}, 10000);
+        QVERIFY(!enviar->isEnabled());
+        QVERIFY(dialogo.isVisible());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // The request is Windows-1252: what it cannot hold never enters the box.
+    void onlyWindows1252CharactersEnter()
+    {
+        ConexaoFalsa conexao;
+        Programa p(conexao);
+        for (const QChar c : QStringLiteral("Oi ☺ ação €")) {
+            QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(p.texto(), &tecla);
+        }
+        QApplication::clipboard()->setText(QStringLiteral(" x😀y"));
+        p.texto()->paste();
+        QCOMPARE(p.texto()->toPlainText(), QStringLiteral("Oi  ação € xy"));
+    }
+
+    // The real message box shows the text as typed, never as formatted text.
+    void confirmationShowsTheTextAsTyped()
+    {
+        ConexaoFalsa conexao;
+        CaixaMensagemQt caixa;
+        Remetente remetente(conexao, caixa, {"www.exemplo.com.br", 80, "54321"});
+        DialogoMensagem dialogo(remetente, caixa);
+        dialogo.show();
+        dialogo.inicia();
+        QTRY_VERIFY(dialogo.findChild<QPushButton *>("cmdEnviar")->isEnabled());
+        QTest::keyClicks(dialogo.findChild<QPlainTextEdit *>("txtMensagem"), "Oi <b>tudo</b> bem");
+        QString visto;
+        Qt::TextFormat formato = Qt::RichText;
+        QTimer::singleShot(0, [&] {
+            auto *pergunta = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(pergunta);
+            visto = pergunta->text();
+            formato = pergunta->textFormat();
+            pergunta->button(QMessageBox::No)->click();
+        });
+        dialogo.findChild<QPushButton *>("cmdEnviar")->click();
+        QCOMPARE(visto,
+            QStringLiteral("Confirma o envio da mensagem \"Oi <b>tudo</b> bem\" para Quorvane®?"));
+        QCOMPARE(formato, Qt::PlainText);
+        QCOMPARE(conexao.envios, 0);
     }
 
     void minimumLength_data()
