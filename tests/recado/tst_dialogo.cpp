@@ -132,7 +132,7 @@ private slots:
                 ::close(fd);
         });
 
-        ConexaoSocket conexao(3000);
+        ConexaoSocket conexao(1000);
         CaixaMensagemGravada caixa;
         Remetente remetente(conexao, caixa, {"127.0.0.1", ntohs(endereco.sin_port), "12345"});
         DialogoMensagem dialogo(remetente, caixa);
