@@ -10,6 +10,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -122,9 +123,7 @@ void ConexaoSocket::abreSemBloquear(
     // Detached: a resolver or a server that does not answer must not hold up the end of
     // the program. The thread keeps only the shared attempt; it posts to the receiver only
     // while the attempt is not abandoned, and fecha() abandons it before the receiver goes.
-    std::thread([tentativa, host, porta, prazo = m_prazoMs, receptor = m_receptor.get(), this] {
-        int fd = -1;
-        const Resultado r = abreDescritor(host, porta, prazo, fd);
+    const auto entrega = [tentativa, receptor = m_receptor.get(), this](int fd, Resultado r) {
         const std::lock_guard trava(tentativa->trava);
         if (tentativa->abandonada) {
             if (fd >= 0)
@@ -144,7 +143,17 @@ void ConexaoSocket::abreSemBloquear(
                     tentativa->pronto(tentativa->resultado);
             },
             Qt::QueuedConnection);
-    }).detach();
+    };
+    try {
+        std::thread([entrega, host, porta, prazo = m_prazoMs] {
+            int fd = -1;
+            const Resultado r = abreDescritor(host, porta, prazo, fd);
+            entrega(fd, r);
+        }).detach();
+    } catch (const std::system_error &erro) {
+        // Without a thread to wait on, the opening fails like a socket that cannot be made.
+        entrega(-1, {Etapa::Socket, erro.code().value()});
+    }
 }
 
 int ConexaoSocket::envia(const QByteArray &bytes)
