@@ -38,6 +38,5 @@ public:
     // Sends every byte; returns 0 or the system's error number.
     virtual int envia(const QByteArray &bytes) = 0;
     // Closes without reading anything the server may have answered. Harmless when closed.
-    // A connection still being opened without blocking is abandoned: its `pronto` never runs.
     virtual void fecha() = 0;
 };

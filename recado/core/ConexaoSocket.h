@@ -8,8 +8,8 @@
 // The connection over a POSIX stream socket. abre() and envia() block; abreSemBloquear()
 // resolves and connects on a thread of its own, so that the dialog stays alive while a
 // server that does not answer is waited for. Connecting gives up after `prazoConexaoMs`
-// so that a machine without a route does not wait for minutes. It never reads from the
-// socket.
+// so that a machine without a route does not wait for minutes; fecha() abandons an opening
+// under way (its `pronto` never runs). It never reads from the socket.
 class ConexaoSocket : public Conexao
 {
 public:
