@@ -20,12 +20,12 @@ private Q_SLOTS:
         CaixaMensagemGravada caixa;
         caixa.responde({CaixaMensagem::Resposta::Nao});
         QCOMPARE(caixa.pergunta(QStringLiteral("Erro:"), QStringLiteral("Continuar?")),
-            CaixaMensagem::Resposta::Nao);
+                 CaixaMensagem::Resposta::Nao);
         QCOMPARE(caixa.pergunta(QStringLiteral("Erro:"), QStringLiteral("De novo?")),
-            CaixaMensagem::Resposta::Sim);
+                 CaixaMensagem::Resposta::Sim);
         QCOMPARE(caixa.mostra(QStringLiteral("Informação:"), QStringLiteral("Feito."),
-                     CaixaMensagem::Icone::Informacao),
-            CaixaMensagem::Resposta::Ok);
+                              CaixaMensagem::Icone::Informacao),
+                 CaixaMensagem::Resposta::Ok);
         QCOMPARE(caixa.quantidade(), 3);
         QCOMPARE(caixa.ultimo().titulo, QStringLiteral("Informação:"));
         QCOMPARE(caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
@@ -43,7 +43,8 @@ private Q_SLOTS:
             }
             QVERIFY(CursorOcupado::ativo());
             throw std::runtime_error("falha");
-        } catch (const std::runtime_error &) { }
+        } catch (const std::runtime_error &) {
+        }
         QVERIFY(!CursorOcupado::ativo());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
@@ -71,11 +72,11 @@ private Q_SLOTS:
     {
         QVERIFY2(instalaTraducaoQt(*qApp), "traduções pt_BR do Qt ausentes");
         QMessageBox caixa(QMessageBox::Question, QStringLiteral("Erro:"), QStringLiteral("?"),
-            QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(
-            caixa.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sim"));
-        QCOMPARE(
-            caixa.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Não"));
+                          QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(caixa.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Sim"));
+        QCOMPARE(caixa.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Não"));
     }
 };
 

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <arpa/inet.h>
 #include <memory>
 #include <netinet/in.h>
@@ -114,24 +115,17 @@ private slots:
     // next connection attempts) must not hide or freeze the window while recado waits.
     void opensAtOnceWhileTheServerKeepsItWaiting()
     {
-        const int ouvinte = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in endereco{};
-        endereco.sin_family = AF_INET;
-        endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t tamanho = sizeof endereco;
+        sockaddr_in endereco{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
         auto *bruto = reinterpret_cast<sockaddr *>(&endereco);
-        QVERIFY(::bind(ouvinte, bruto, tamanho) == 0 && ::listen(ouvinte, 0) == 0);
-        QVERIFY(::getsockname(ouvinte, bruto, &tamanho) == 0);
-        std::vector<int> descritores{ouvinte};
+        socklen_t tamanho = sizeof endereco;
+        std::vector<int> fds{::socket(AF_INET, SOCK_STREAM, 0)};
+        const auto fecha = qScopeGuard([&] { std::for_each(fds.begin(), fds.end(), ::close); });
+        QVERIFY(::bind(fds[0], bruto, tamanho) == 0 && ::listen(fds[0], 0) == 0
+            && ::getsockname(fds[0], bruto, &tamanho) == 0);
         for (int i = 0; i < 3; ++i) {
-            descritores.push_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-            ::connect(descritores.back(), bruto, tamanho);
+            fds.push_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
+            ::connect(fds.back(), bruto, tamanho);
         }
-        const auto fecha = qScopeGuard([&] {
-            for (const int fd : descritores)
-                ::close(fd);
-        });
-
         ConexaoSocket conexao(1000);
         CaixaMensagemGravada caixa;
         Remetente remetente(conexao, caixa, {"127.0.0.1", ntohs(endereco.sin_port), "12345"});
@@ -146,16 +140,13 @@ private slots:
         QTest::keyClicks(texto, "Oi tudo bem");
         QCOMPARE(texto->toPlainText(), QStringLiteral("Oi tudo bem"));
         QVERIFY2(relogio.elapsed() < 200, qPrintable(QString::number(relogio.elapsed())));
-        QVERIFY(!enviar->isEnabled());
+        QVERIFY(!enviar->isEnabled() && caixa.quantidade() == 0);
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-        QCOMPARE(caixa.quantidade(), 0);
 
         // Then the failure goes as any other: its message, only "&Cancelar" left.
         QTRY_COMPARE_WITH_TIMEOUT(
             caixa.textos(), QStringList{QStringLiteral("Erro: Connection timed out.")}, 10000);
-        QVERIFY(!enviar->isEnabled());
-        QVERIFY(dialogo.isVisible());
-        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!enviar->isEnabled() && dialogo.isVisible() && !QGuiApplication::overrideCursor());
     }
 
     // The request is Windows-1252: what it cannot hold never enters the box.

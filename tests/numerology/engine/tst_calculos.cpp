@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <limits>
+#include <tuple>
 
 using namespace Variaveis_Globais;
 
@@ -241,26 +242,16 @@ private Q_SLOTS:
     }
 
     // The narrow parameters at their extremes: still personal year 1, near birth year + k.
-    void mudancaDeCicloNosExtremos_data()
-    {
-        QTest::addColumn<int>("ano");
-        QTest::addColumn<int>("numero");
-        QTest::addColumn<int>("k");
-        QTest::newRow("ano 1") << 1 << 1 << 27;
-        QTest::newRow("maior ano") << 65535 << 9 << 57;
-        QTest::newRow("tudo no máximo") << 65535 << 255 << 255;
-    }
     void mudancaDeCicloNosExtremos()
     {
-        QFETCH(int, ano);
-        QFETCH(int, numero);
-        QFETCH(int, k);
-        const auto n8 = static_cast<quint8>(numero);
-        const int mudanca
-            = AnoMudancaCiclo(static_cast<quint16>(ano), n8, n8, static_cast<quint8>(k));
-        QVERIFY2(
-            mudanca >= ano + k - 3 && mudanca <= ano + k + 5, qPrintable(QString::number(mudanca)));
-        QCOMPARE(ReduzNumero(ReduzNumero(2 * numero) + ReduzNumero(mudanca)), 1);
+        for (const auto &[ano, numero, k] :
+            {std::tuple{1, 1, 27}, {65535, 9, 57}, {65535, 255, 255}}) {
+            const auto n = static_cast<quint8>(numero);
+            const int mudanca
+                = AnoMudancaCiclo(static_cast<quint16>(ano), n, n, static_cast<quint8>(k));
+            QVERIFY(mudanca >= ano + k - 3 && mudanca <= ano + k + 5);
+            QCOMPARE(ReduzNumero(ReduzNumero(2 * numero) + ReduzNumero(mudanca)), 1);
+        }
     }
 
     void primeiraVogalECaracteristica_data()
