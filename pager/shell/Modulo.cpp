@@ -71,6 +71,8 @@ void Modulo::avisaTimeOutModem()
 
 void Modulo::InicializaModem()
 {
+    if (!m_modem.temModem())
+        return;
     const QString inicializacao
         = m_ini.LePerfil(kSecaoModem, QStringLiteral("Inicialização"), QStringLiteral("ATZ"));
     Escreve(inicializacao + QLatin1Char(kCR));
@@ -118,6 +120,8 @@ void Modulo::LimpaEntrada()
 
 bool Modulo::Discar()
 {
+    if (!m_modem.temModem())
+        return ConectaGateway();
     LimpaEntrada();
     Escreve(QStringLiteral("ATE0\r"));
     if (!AguardaResposta("OK", kEsperaOk)) {
@@ -181,6 +185,8 @@ int Modulo::AguardaConexao()
 
 void Modulo::Desconectar()
 {
+    if (!m_modem.temModem())
+        return DesconectaGateway();
     CursorOcupado ampulheta;
     m_status.mostraStatus(QStringLiteral(" Desconectando modem, aguarde ..."));
     Escreve(QStringLiteral("+++"));

@@ -1,0 +1,155 @@
+#include "CaixaMensagemGravada.h"
+#include "LinhaRoteirizada.h"
+#include "PainelStatusGravado.h"
+#include "RelogioVirtual.h"
+#include "shell/ArquivoIni.h"
+#include "shell/Modulo.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A gateway line on the virtual clock: each conecta() settles after a set time, connected
+// or failing with a set reason, or never.
+class GatewayRoteirizado : public LinhaRoteirizada
+{
+public:
+    using LinhaRoteirizada::LinhaRoteirizada;
+
+    // Seconds until the attempt settles (negative: never); an empty reason connects.
+    void defineDesfecho(double segundos, const QString &motivo)
+    {
+        m_segundos = segundos;
+        m_motivo = motivo;
+    }
+    int desconexoes() const { return m_desconexoes; }
+
+    bool temModem() const override { return false; }
+    void conecta() override
+    {
+        m_estado = Conexao::EmCurso;
+        const int tentativa = ++m_tentativas;
+        if (m_segundos < 0)
+            return;
+        relogio().agendaApos(m_segundos, [this, tentativa] {
+            if (tentativa == m_tentativas && m_estado == Conexao::EmCurso)
+                m_estado = m_motivo.isEmpty() ? Conexao::Feita : Conexao::Falhou;
+        });
+    }
+    Conexao conexao() override { return m_estado; }
+    void desconecta() override
+    {
+        ++m_desconexoes;
+        ++m_tentativas;
+        m_estado = Conexao::Nenhuma;
+    }
+    QString erro() const override { return m_motivo; }
+
+private:
+    double m_segundos = 0.0;
+    QString m_motivo;
+    Conexao m_estado = Conexao::Nenhuma;
+    int m_tentativas = 0;
+    int m_desconexoes = 0;
+};
+
+struct Bancada
+{
+    QTemporaryDir pasta;
+    ArquivoIni ini{pasta.path(), QStringLiteral("Tellumo.INI")};
+    RelogioVirtual relogio;
+    GatewayRoteirizado linha{relogio};
+    CaixaMensagemGravada caixa;
+    PainelStatusGravado status;
+    Modulo modulo{ini, linha, relogio, caixa, status};
+
+    Bancada()
+    {
+        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM2"),
+            QStringLiteral("tcp:tap.exemplo.com.br:444"));
+        modulo.DefineNumeroPorta(2);
+        modulo.ConfiguraModem();
+    }
+};
+
+} // namespace
+
+class TestModuloGateway : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void inicializaNadaEnvia()
+    {
+        Bancada b;
+        b.modulo.InicializaModem();
+        QCOMPARE(b.linha.escritas().size(), 0);
+        QCOMPARE(b.caixa.quantidade(), 0);
+        QCOMPARE(b.relogio.agora(), 0.0);
+    }
+
+    void discar_data()
+    {
+        QTest::addColumn<double>("segundos");
+        QTest::addColumn<QString>("motivo");
+        QTest::addColumn<double>("fim");
+        QTest::addColumn<QString>("mensagem");
+        QTest::addColumn<int>("icone");
+        const auto falha = [](const QString &motivo) {
+            return QStringLiteral("Não foi possível conectar ao gateway da empresa de rádio "
+                                  "chamadas (tap.exemplo.com.br:444): ")
+                + motivo;
+        };
+        const int info = int(CaixaMensagem::Icone::Informacao);
+        QTest::newRow("conecta") << 0.25 << QString() << 0.25 << QString() << 0;
+        QTest::newRow("recusada") << 0.01 << QStringLiteral("Conexão recusada.") << 0.01
+                                  << falha(QStringLiteral("Conexão recusada.")) << info;
+        QTest::newRow("nome") << 3.0 << QStringLiteral("Nome não encontrado.") << 3.0
+                              << falha(QStringLiteral("Nome não encontrado.")) << info;
+        QTest::newRow("inacessivel") << 0.5 << QStringLiteral("A rede está inacessível.") << 0.5
+                                     << falha(QStringLiteral("A rede está inacessível.")) << info;
+        QTest::newRow("tempo") << -1.0 << QString() << 60.0
+                               << falha(QStringLiteral("Tempo de espera esgotado."))
+                               << int(CaixaMensagem::Icone::Critico);
+    }
+
+    // Connected or not, at the moment the attempt settles, without a modem pause.
+    void discar()
+    {
+        QFETCH(double, segundos);
+        QFETCH(QString, motivo);
+        QFETCH(double, fim);
+        QFETCH(QString, mensagem);
+        QFETCH(int, icone);
+        Bancada b;
+        b.linha.defineDesfecho(segundos, motivo);
+        QCOMPARE(b.modulo.Discar(), mensagem.isEmpty());
+        QCOMPARE(b.relogio.agora(), fim);
+        QCOMPARE(b.relogio.pausas(), QList<double>());
+        QVERIFY(b.relogio.esperasComEventos() > 0);
+        QCOMPARE(b.linha.escritas().size(), 0);
+        QCOMPARE(b.caixa.textos(), mensagem.isEmpty() ? QStringList() : QStringList{mensagem});
+        if (!mensagem.isEmpty()) {
+            QCOMPARE(b.caixa.ultimo().titulo, QStringLiteral("Erro:"));
+            QCOMPARE(int(b.caixa.ultimo().icone), icone);
+        }
+        // An attempt given up at the limit is abandoned, not left to connect later.
+        QCOMPARE(b.linha.desconexoes(), segundos < 0 ? 1 : 0);
+    }
+
+    void desconectarSemPausas()
+    {
+        Bancada b;
+        QVERIFY(b.modulo.Discar());
+        const double antes = b.relogio.agora();
+        b.modulo.Desconectar();
+        QCOMPARE(b.linha.desconexoes(), 1);
+        QCOMPARE(b.linha.conexao(), LinhaSerial::Conexao::Nenhuma);
+        QCOMPARE(b.relogio.agora(), antes);
+        QCOMPARE(b.relogio.pausas(), QList<double>());
+        QCOMPARE(b.status.ultimo(), QStringLiteral(" Pronto"));
+    }
+};
+
+QTEST_MAIN(TestModuloGateway)
+#include "tst_modulogateway.moc"
