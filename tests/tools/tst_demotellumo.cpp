@@ -17,7 +17,7 @@ const char *programaFalso = R"(#!/usr/bin/env bash
 set -eu
 ini=$(tr -d '\r' < "$XDG_CONFIG_HOME/Tellumo.INI")
 porta=$(sed -n 's/^Porta Serial=//p' <<< "$ini")
-dispositivo=$(sed -n "s/^COM$porta=//p" <<< "$ini")
+dispositivo=$(grep "^COM$porta=" <<< "$ini" | cut -d= -f2-)
 resposta=$(dirname "$0")/resposta.txt
 case $dispositivo in
 tcp:*)
