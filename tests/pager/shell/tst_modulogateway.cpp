@@ -102,12 +102,9 @@ private Q_SLOTS:
         };
         const int info = int(CaixaMensagem::Icone::Informacao);
         QTest::newRow("conecta") << 0.25 << QString() << 0.25 << QString() << 0;
-        QTest::newRow("recusada") << 0.01 << QStringLiteral("Conexão recusada.") << 0.01
-                                  << falha(QStringLiteral("Conexão recusada.")) << info;
+        // Refused, unreachable, name not found alike: the line's reason, when it has one.
         QTest::newRow("nome") << 3.0 << QStringLiteral("Nome não encontrado.") << 3.0
                               << falha(QStringLiteral("Nome não encontrado.")) << info;
-        QTest::newRow("inacessivel") << 0.5 << QStringLiteral("A rede está inacessível.") << 0.5
-                                     << falha(QStringLiteral("A rede está inacessível.")) << info;
         QTest::newRow("tempo") << -1.0 << QString() << 60.0
                                << falha(QStringLiteral("Tempo de espera esgotado."))
                                << int(CaixaMensagem::Icone::Critico);

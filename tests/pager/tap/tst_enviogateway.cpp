@@ -1,6 +1,7 @@
 #include "BancadaEnvio.h"
 #include "BancoDeTeste.h"
 #include "Digita.h"
+#include "EscutaLocal.h"
 #include "ProcessoSimulador.h"
 #include "directory/frmMontaMsg.h"
 #include "shell/JanelasDoPrincipal.h"
@@ -12,9 +13,6 @@
 #include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,20 +28,6 @@ QStringList paginas(const ProcessoSimulador &simulador, const QString &evento)
             + r.value(QStringLiteral("texto")).toString());
     }
     return linhas;
-}
-
-// A loopback port nobody listens on: bound by the system, then let go.
-QString portaSemNinguem()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t t = sizeof a;
-    ::bind(fd, reinterpret_cast<sockaddr *>(&a), t);
-    ::getsockname(fd, reinterpret_cast<sockaddr *>(&a), &t);
-    ::close(fd);
-    return QStringLiteral("tcp:127.0.0.1:%1").arg(ntohs(a.sin_port));
 }
 
 // Tellumo's TCP line, real clock and settings against the simulator's gateway.
@@ -192,7 +176,9 @@ private Q_SLOTS:
     void nadaEscutando()
     {
         Ponta p;
-        QVERIFY(p.aponta(portaSemNinguem()));
+        EscutaLocal fechada;
+        fechada.fecha();
+        QVERIFY(p.aponta(fechada.endereco()));
         QVERIFY(!p.envia(p.grupo({QStringLiteral("1001")})));
         QCOMPARE(p.caixa.quantidade(), 1);
         QVERIFY2(p.caixa.ultimo().texto.endsWith(QStringLiteral(": Conexão recusada.")),
