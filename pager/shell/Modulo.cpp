@@ -27,6 +27,12 @@ bool contemAlgum(const QByteArray &buffer, const QList<QByteArray> &textos)
     return false;
 }
 
+// A vanished line is told once, by the caller that owns the call, never as a modem time-out.
+bool perdida(const LinhaSerial &linha)
+{
+    return !linha.aberta() || linha.perdida();
+}
+
 } // namespace
 
 Modulo::Modulo(ArquivoIni &ini, LinhaSerial &modem, Relogio &relogio, CaixaMensagem &caixa,
@@ -73,8 +79,8 @@ void Modulo::InicializaModem()
 {
     if (!m_modem.temModem())
         return;
-    const QString inicializacao
-        = m_ini.LePerfil(kSecaoModem, QStringLiteral("Inicialização"), QStringLiteral("ATZ"));
+    const QString inicializacao = SoImprimiveis(
+        m_ini.LePerfil(kSecaoModem, QStringLiteral("Inicialização"), QStringLiteral("ATZ")));
     Escreve(inicializacao + QLatin1Char(kCR));
     if (!AguardaResposta("OK", kEsperaOk))
         avisaTimeOutModem();
@@ -125,7 +131,8 @@ bool Modulo::Discar()
     LimpaEntrada();
     Escreve(QStringLiteral("ATE0\r"));
     if (!AguardaResposta("OK", kEsperaOk)) {
-        avisaTimeOutModem();
+        if (!perdida(m_modem))
+            avisaTimeOutModem();
         return false;
     }
     const QString linha = MontaLinhaDiscagem(LeParametrosDiscagem(m_ini));
@@ -133,6 +140,8 @@ bool Modulo::Discar()
     Escreve(linha + QLatin1Char(kCR));
     Espera(0.1);
     const int codigo = AguardaConexao();
+    if (perdida(m_modem))
+        return false;
 
     const auto erro = [this](const QString &texto, CaixaMensagem::Icone icone) {
         m_caixa.mostra(kTituloErro, texto, icone);

@@ -55,7 +55,8 @@ public:
     void LimpaEntrada();
 
     // Dials the paging service (on a gateway line: connects to it, within the same 60 s);
-    // true when connected. Shows every failure itself.
+    // true when connected. Shows every failure itself, except a line that vanished
+    // meanwhile: that is the caller's to tell (Modem().perdida()).
     bool Discar();
 
     // Waits up to 60 s (events processed, hourglass shown) for a result code; returns a
