@@ -212,7 +212,10 @@ private Q_SLOTS:
         QVERIFY(!p.envia(grupo));
         QCOMPARE(p.log(), QStringList{QStringLiteral("1001|") + kTexto});
         QCOMPARE(p.caixa.quantidade(), 1);
-        QVERIFY(p.caixa.ultimo().texto.contains(QStringLiteral("foi interrompida")));
+        QVERIFY2(p.caixa.ultimo().texto.startsWith(QStringLiteral(
+                     "A conexão com o gateway da empresa de rádio chamadas foi interrompida "
+                     "(a conexão foi encerrada pelo gateway).")),
+            qPrintable(p.caixa.ultimo().texto));
 
         ProcessoSimulador outro;
         QVERIFY2(
