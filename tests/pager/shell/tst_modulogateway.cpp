@@ -10,48 +10,34 @@
 
 namespace {
 
-// A gateway line on the virtual clock: each conecta() settles after a set time, connected
-// or failing with a set reason, or never.
-class GatewayRoteirizado : public LinhaRoteirizada
+// A gateway line on the virtual clock: each conecta() settles after `segundos` (never when
+// negative), connected, or failing with `motivo` when one is set.
+struct GatewayRoteirizado : LinhaRoteirizada
 {
-public:
     using LinhaRoteirizada::LinhaRoteirizada;
-
-    // Seconds until the attempt settles (negative: never); an empty reason connects.
-    void defineDesfecho(double segundos, const QString &motivo)
-    {
-        m_segundos = segundos;
-        m_motivo = motivo;
-    }
-    int desconexoes() const { return m_desconexoes; }
+    double segundos = 0.0;
+    QString motivo;
+    Conexao estado = Conexao::Nenhuma;
+    int desconexoes = 0;
 
     bool temModem() const override { return false; }
     void conecta() override
     {
-        m_estado = Conexao::EmCurso;
-        const int tentativa = ++m_tentativas;
-        if (m_segundos < 0)
-            return;
-        relogio().agendaApos(m_segundos, [this, tentativa] {
-            if (tentativa == m_tentativas && m_estado == Conexao::EmCurso)
-                m_estado = m_motivo.isEmpty() ? Conexao::Feita : Conexao::Falhou;
-        });
+        estado = Conexao::EmCurso;
+        if (segundos >= 0) {
+            relogio().agendaApos(segundos, [this] {
+                if (estado == Conexao::EmCurso)
+                    estado = motivo.isEmpty() ? Conexao::Feita : Conexao::Falhou;
+            });
+        }
     }
-    Conexao conexao() override { return m_estado; }
+    Conexao conexao() override { return estado; }
     void desconecta() override
     {
-        ++m_desconexoes;
-        ++m_tentativas;
-        m_estado = Conexao::Nenhuma;
+        ++desconexoes;
+        estado = Conexao::Nenhuma;
     }
-    QString erro() const override { return m_motivo; }
-
-private:
-    double m_segundos = 0.0;
-    QString m_motivo;
-    Conexao m_estado = Conexao::Nenhuma;
-    int m_tentativas = 0;
-    int m_desconexoes = 0;
+    QString erro() const override { return motivo; }
 };
 
 struct Bancada
@@ -119,7 +105,8 @@ private Q_SLOTS:
         QFETCH(QString, mensagem);
         QFETCH(int, icone);
         Bancada b;
-        b.linha.defineDesfecho(segundos, motivo);
+        b.linha.segundos = segundos;
+        b.linha.motivo = motivo;
         QCOMPARE(b.modulo.Discar(), mensagem.isEmpty());
         QCOMPARE(b.relogio.agora(), fim);
         QCOMPARE(b.relogio.pausas(), QList<double>());
@@ -131,7 +118,7 @@ private Q_SLOTS:
             QCOMPARE(int(b.caixa.ultimo().icone), icone);
         }
         // An attempt given up at the limit is abandoned, not left to connect later.
-        QCOMPARE(b.linha.desconexoes(), segundos < 0 ? 1 : 0);
+        QCOMPARE(b.linha.desconexoes, segundos < 0 ? 1 : 0);
     }
 
     void desconectarSemPausas()
@@ -140,7 +127,7 @@ private Q_SLOTS:
         QVERIFY(b.modulo.Discar());
         const double antes = b.relogio.agora();
         b.modulo.Desconectar();
-        QCOMPARE(b.linha.desconexoes(), 1);
+        QCOMPARE(b.linha.desconexoes, 1);
         QCOMPARE(b.linha.conexao(), LinhaSerial::Conexao::Nenhuma);
         QCOMPARE(b.relogio.agora(), antes);
         QCOMPARE(b.relogio.pausas(), QList<double>());
