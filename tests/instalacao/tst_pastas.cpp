@@ -13,18 +13,18 @@ class TestePastas : public QObject
 
     QTemporaryDir raiz;
 
-    QString caminho(const QString &relativo) const { return raiz.filePath(relativo); }
+    QString em(const QString &relativo) const { return raiz.filePath(relativo); }
 
-    static bool grava(const QString &arquivo, const QByteArray &conteudo)
+    bool grava(const QString &relativo, const QByteArray &conteudo) const
     {
-        QDir().mkpath(QFileInfo(arquivo).path());
-        QFile f(arquivo);
+        QDir().mkpath(QFileInfo(em(relativo)).path());
+        QFile f(em(relativo));
         return f.open(QIODevice::WriteOnly) && f.write(conteudo) == conteudo.size();
     }
 
-    static QByteArray le(const QString &arquivo)
+    QByteArray le(const QString &relativo) const
     {
-        QFile f(arquivo);
+        QFile f(em(relativo));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(ausente)");
     }
 
@@ -32,64 +32,50 @@ private slots:
     void init()
     {
         QDir(raiz.path()).removeRecursively();
-        QDir().mkpath(caminho(QStringLiteral("bin")));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(caminho(QStringLiteral("dados"))));
+        QDir().mkpath(em(QStringLiteral("bin")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(em(QStringLiteral("dados"))));
     }
 
     void escolheAsPastas_data()
     {
         QTest::addColumn<bool>("aoLado");
+        QTest::addColumn<bool>("naInstalacao");
         QTest::addColumn<bool>("instalado");
-        QTest::addColumn<bool>("esperaInstalado");
         QTest::newRow("pasta da obra") << true << false << false;
-        QTest::newRow("pasta copiada sobre uma instalação") << true << true << false;
+        QTest::newRow("cópia da obra numa instalação") << true << true << false;
         QTest::newRow("instalado") << false << true << true;
-        QTest::newRow("nem um nem outro") << false << false << false;
+        QTest::newRow("dados em parte alguma") << false << false << false;
     }
 
     void escolheAsPastas()
     {
         QFETCH(bool, aoLado);
+        QFETCH(bool, naInstalacao);
         QFETCH(bool, instalado);
-        QFETCH(bool, esperaInstalado);
-        if (aoLado)
-            QVERIFY(grava(caminho(QStringLiteral("bin/CDATA.DAT")), "x"));
-        if (instalado)
-            QVERIFY(grava(caminho(QStringLiteral("share/quorvane/vistral/CDATA.DAT")), "x"));
-
+        QVERIFY(!aoLado || grava(QStringLiteral("bin/CDATA.DAT"), "x"));
+        QVERIFY(!naInstalacao || grava(QStringLiteral("share/quorvane/vistral/CDATA.DAT"), "x"));
         const auto pastas = PastasDoPrograma::de(
-            caminho(QStringLiteral("bin")), QStringLiteral("vistral"), QStringLiteral("CDATA.DAT"));
-        QCOMPARE(pastas.instalado, esperaInstalado);
+            em(QStringLiteral("bin")), QStringLiteral("vistral"), QStringLiteral("CDATA.DAT"));
+        QCOMPARE(pastas.instalado, instalado);
         QCOMPARE(pastas.dados,
-            caminho(esperaInstalado ? QStringLiteral("share/quorvane/vistral")
-                                    : QStringLiteral("bin")));
+            em(instalado ? QStringLiteral("share/quorvane/vistral") : QStringLiteral("bin")));
         QCOMPARE(pastas.usuario,
-            caminho(esperaInstalado ? QStringLiteral("dados/vistral") : QStringLiteral("bin")));
-    }
-
-    void pastaDoUsuarioIgnoraXdgRelativo()
-    {
-        qputenv("XDG_DATA_HOME", "relativo");
-        QCOMPARE(PastasDoPrograma::dadosDoUsuario(QStringLiteral("vistral")),
-            QDir::home().filePath(QStringLiteral(".local/share/vistral")));
+            em(instalado ? QStringLiteral("dados/vistral") : QStringLiteral("bin")));
     }
 
     void tellumoCopiaOModeloUmaVezENuncaSobrescreve()
     {
-        const QString modelo = caminho(QStringLiteral("share/quorvane/tellumo/Pager.Mdb"));
-        const QString banco = caminho(QStringLiteral("dados/tellumo/Pager.Mdb"));
-        QVERIFY(grava(modelo, "vazio"));
-
-        QCOMPARE(PastaPrograma(caminho(QStringLiteral("bin"))),
-            caminho(QStringLiteral("dados/tellumo")));
+        const QString banco = QStringLiteral("dados/tellumo/Pager.Mdb");
+        QVERIFY(grava(QStringLiteral("share/quorvane/tellumo/Pager.Mdb"), "vazio"));
+        QCOMPARE(PastaPrograma(em(QStringLiteral("bin"))), em(QStringLiteral("dados/tellumo")));
         QCOMPARE(le(banco), QByteArray("vazio"));
-        QCOMPARE(QFile::permissions(banco) & (QFile::ReadOther | QFile::WriteOther),
-            QFile::Permissions());
+        // The user's directory is his alone.
+        QVERIFY(!(QFile::permissions(em(banco)) & (QFile::ReadOther | QFile::WriteOther)));
 
-        QVERIFY(grava(banco, "diretorio do usuario"));
-        PastaPrograma(caminho(QStringLiteral("bin")));
-        QCOMPARE(le(banco), QByteArray("diretorio do usuario"));
-        QCOMPARE(QDir(caminho(QStringLiteral("dados/tellumo"))).entryList(QDir::Files),
+        QVERIFY(grava(banco, "diretório do usuário"));
+        PastaPrograma(em(QStringLiteral("bin")));
+        QCOMPARE(le(banco), QByteArray("diretório do usuário"));
+        QCOMPARE(QDir(em(QStringLiteral("dados/tellumo"))).entryList(QDir::Files),
             QStringList{QStringLiteral("Pager.Mdb")});
     }
 };
