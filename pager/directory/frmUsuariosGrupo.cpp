@@ -5,9 +5,9 @@
 #include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
 #include "ListasDoDiretorio.h"
+#include "OrdemAlfabetica.h"
 #include "shell/Creditos.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -17,7 +17,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
     : QDialog(pai)
@@ -95,8 +94,11 @@ std::optional<int> frmUsuariosGrupo::GrupoEscolhido()
         ambiente_.MostraFalha(diretorio_);
         return std::nullopt;
     }
-    if (grupo->NoFim())
+    if (grupo->NoFim()) {
+        ambiente_.caixa.mostra(
+            QStringLiteral("Erro:"), ErroBanco::GrupoRemovido(), CaixaMensagem::Icone::Informacao);
         return std::nullopt;
+    }
     return grupo->Campo(QStringLiteral("ID_Grupo")).toInt();
 }
 
@@ -137,9 +139,8 @@ void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
             CaixaMensagem::Icone::Informacao);
         return;
     }
-    QCollator ordem{QLocale(QLocale::Portuguese, QLocale::Brazil)};
-    ordem.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(nomes.begin(), nomes.end(), ordem);
+    // The order of cmbUsuarios beside it, which the engine sorted.
+    ordem::Ordena(nomes);
     lstUsuarios_->addItems(nomes);
 }
 
@@ -169,20 +170,20 @@ void frmUsuariosGrupo::cmdAdicionar_Click()
         return;
     }
     const std::optional<int> idGrupo = GrupoEscolhido();
-    if (!idGrupo)
+    if (!idGrupo) {
+        Reabre();
         return;
+    }
     const int idUsuario = cmbUsuarios_->currentData().toInt();
     bool gravou = false;
     {
         CursorOcupado ocupado;
-        std::optional<Instantaneo> par = diretorio_.Associacao(idUsuario, *idGrupo);
-        // Already a member: nothing to store and nothing to say.
-        if (par && !par->NoFim())
-            return;
-        gravou = par && diretorio_.InsereUsuarioNoGrupo(idUsuario, *idGrupo);
+        // A user already in the group stays as he is, without a word.
+        gravou = diretorio_.InsereUsuarioNoGrupo(idUsuario, *idGrupo);
     }
     if (!gravou) {
         ambiente_.MostraFalha(diretorio_);
+        Reabre();
         return;
     }
     AtualizaUsuariosDoGrupo();
@@ -196,8 +197,10 @@ void frmUsuariosGrupo::cmdRemover_Click()
         return;
     const QListWidgetItem *membro = escolhidos.first();
     const std::optional<int> idGrupo = GrupoEscolhido();
-    if (!idGrupo)
+    if (!idGrupo) {
+        Reabre();
         return;
+    }
     bool retirou = false;
     {
         CursorOcupado ocupado;
@@ -205,9 +208,17 @@ void frmUsuariosGrupo::cmdRemover_Click()
     }
     if (!retirou) {
         ambiente_.MostraFalha(diretorio_);
+        Reabre();
         return;
     }
     AtualizaUsuariosDoGrupo();
+}
+
+void frmUsuariosGrupo::Reabre()
+{
+    // Only a row another operator removed changes what the lists offer.
+    if (diretorio_.Motivo() == Diretorio::Recusa::Removido || diretorio_.Erro().isEmpty())
+        Form_Load();
 }
 
 void frmUsuariosGrupo::cmdRetornar_Click()
