@@ -97,6 +97,8 @@ std::optional<int> frmUsuariosGrupo::GrupoEscolhido()
     if (grupo->NoFim()) {
         ambiente_.caixa.mostra(
             QStringLiteral("Erro:"), ErroBanco::GrupoRemovido(), CaixaMensagem::Icone::Informacao);
+        // Another operator removed it: it is offered no more.
+        Form_Load();
         return std::nullopt;
     }
     return grupo->Campo(QStringLiteral("ID_Grupo")).toInt();
@@ -170,10 +172,8 @@ void frmUsuariosGrupo::cmdAdicionar_Click()
         return;
     }
     const std::optional<int> idGrupo = GrupoEscolhido();
-    if (!idGrupo) {
-        Reabre();
+    if (!idGrupo)
         return;
-    }
     const int idUsuario = cmbUsuarios_->currentData().toInt();
     bool gravou = false;
     {
@@ -197,10 +197,8 @@ void frmUsuariosGrupo::cmdRemover_Click()
         return;
     const QListWidgetItem *membro = escolhidos.first();
     const std::optional<int> idGrupo = GrupoEscolhido();
-    if (!idGrupo) {
-        Reabre();
+    if (!idGrupo)
         return;
-    }
     bool retirou = false;
     {
         CursorOcupado ocupado;
@@ -216,8 +214,7 @@ void frmUsuariosGrupo::cmdRemover_Click()
 
 void frmUsuariosGrupo::Reabre()
 {
-    // Only a row another operator removed changes what the lists offer.
-    if (diretorio_.Motivo() == Diretorio::Recusa::Removido || diretorio_.Erro().isEmpty())
+    if (diretorio_.Motivo() == Diretorio::Recusa::Removido)
         Form_Load();
 }
 
