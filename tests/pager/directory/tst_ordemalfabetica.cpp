@@ -47,9 +47,12 @@ private slots:
             grupo.prepare(QStringLiteral("INSERT INTO Grupos (Nome_Grupo) VALUES (?)"));
             grupo.addBindValue(nome);
             QVERIFY(grupo.exec());
+            // Pages of one minute: the name breaks the tie.
+            QVERIFY(d.GravaLog(QDateTime(QDate(2026, 1, 1), QTime(9, 0)), nome, {}, {}, 1));
         }
         QCOMPARE(Coluna(d.ListaUsuarios(), QStringLiteral("Nome_Usuario")), ordem);
         QCOMPARE(Coluna(d.ListaGrupos(), QStringLiteral("Nome_Grupo")), ordem);
+        QCOMPARE(Coluna(d.ListaLog(), QStringLiteral("Usuario")), ordem);
     }
 
     // The engine trusts a collation to be a total order; a sort with a broken one loses rows.
