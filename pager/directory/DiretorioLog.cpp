@@ -1,11 +1,17 @@
 #include "Diretorio.h"
+#include "OrdemAlfabetica.h"
 
 #include <QSqlError>
 #include <QStringList>
 
 namespace {
 
-const QString kOrdemDoLog = QStringLiteral(" ORDER BY Data, Hora, Usuario");
+// Statements 28 and 29 and the keys of their rows: chronological, ties by name in
+// Portuguese alphabetical order.
+QString OrdemDoLog()
+{
+    return QStringLiteral(" ORDER BY Data, Hora, Usuario COLLATE ") + ordem::Alfabetica();
+}
 
 // The column that tells one log row from every other: the Log table has no key of its
 // own, and its rows may repeat every value. The file engine numbers every row anyway;
@@ -19,12 +25,12 @@ QString ChaveDoLog()
 
 std::optional<Instantaneo> Diretorio::ListaLog()
 {
-    return Le(QStringLiteral("SELECT * FROM Log") + kOrdemDoLog);
+    return Le(QStringLiteral("SELECT * FROM Log") + OrdemDoLog());
 }
 
 std::optional<Instantaneo> Diretorio::LogDoUsuario(int idUsuario)
 {
-    return Le(QStringLiteral("SELECT * FROM Log WHERE ID_Usuario = ?") + kOrdemDoLog, {idUsuario});
+    return Le(QStringLiteral("SELECT * FROM Log WHERE ID_Usuario = ?") + OrdemDoLog(), {idUsuario});
 }
 
 std::optional<QList<qint64>> Diretorio::ChavesDoLog(std::optional<int> idUsuario)
@@ -35,7 +41,7 @@ std::optional<QList<qint64>> Diretorio::ChavesDoLog(std::optional<int> idUsuario
         sql += QStringLiteral(" WHERE ID_Usuario = ?");
         valores.append(*idUsuario);
     }
-    auto consulta = Executa(sql + kOrdemDoLog, valores, Acesso::Leitura);
+    auto consulta = Executa(sql + OrdemDoLog(), valores, Acesso::Leitura);
     if (!consulta)
         return std::nullopt;
     QList<qint64> chaves;

@@ -6,9 +6,9 @@
 #include "ListaDeGrupos.h"
 #include "ListaLonga.h"
 #include "ListasDoDiretorio.h"
+#include "OrdemAlfabetica.h"
 #include "shell/Creditos.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,7 +18,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
     : QDialog(pai)
@@ -98,8 +97,13 @@ std::optional<int> frmUsuariosGrupo::GrupoEscolhido()
         ambiente_.MostraFalha(diretorio_);
         return std::nullopt;
     }
-    if (grupo->NoFim())
+    if (grupo->NoFim()) {
+        ambiente_.caixa.mostra(
+            QStringLiteral("Erro:"), ErroBanco::GrupoRemovido(), CaixaMensagem::Icone::Informacao);
+        // Another operator removed it: it is offered no more.
+        Form_Load();
         return std::nullopt;
+    }
     return grupo->Campo(QStringLiteral("ID_Grupo")).toInt();
 }
 
@@ -140,9 +144,8 @@ void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
             CaixaMensagem::Icone::Informacao);
         return;
     }
-    QCollator ordem{QLocale(QLocale::Portuguese, QLocale::Brazil)};
-    ordem.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(nomes.begin(), nomes.end(), ordem);
+    // The order of cmbUsuarios beside it, which the engine sorted.
+    ordem::Ordena(nomes);
     lstUsuarios_->addItems(nomes);
 }
 
@@ -177,14 +180,12 @@ void frmUsuariosGrupo::cmdAdicionar_Click()
     bool gravou = false;
     {
         CursorOcupado ocupado;
-        std::optional<Instantaneo> par = diretorio_.Associacao(idUsuario, *idGrupo);
-        // Already a member: nothing to store and nothing to say.
-        if (par && !par->NoFim())
-            return;
-        gravou = par && diretorio_.InsereUsuarioNoGrupo(idUsuario, *idGrupo);
+        // A user already in the group stays as he is, without a word.
+        gravou = diretorio_.InsereUsuarioNoGrupo(idUsuario, *idGrupo);
     }
     if (!gravou) {
         ambiente_.MostraFalha(diretorio_);
+        Reabre();
         return;
     }
     AtualizaUsuariosDoGrupo();
@@ -207,9 +208,16 @@ void frmUsuariosGrupo::cmdRemover_Click()
     }
     if (!retirou) {
         ambiente_.MostraFalha(diretorio_);
+        Reabre();
         return;
     }
     AtualizaUsuariosDoGrupo();
+}
+
+void frmUsuariosGrupo::Reabre()
+{
+    if (diretorio_.Motivo() == Diretorio::Recusa::Removido)
+        Form_Load();
 }
 
 void frmUsuariosGrupo::cmdRetornar_Click()
