@@ -20,7 +20,7 @@ if [ ! -f "$BUILD/build.ninja" ]; then
 fi
 cmake --build "$BUILD" --target simulador bench_pager_historico bench_pager_diretoriogrande \
   bench_pager_diretorio bench_pager_cadastrausuarios bench_pager_inicio bench_aguardaconexao \
-  bench_envio50 bench_vistral bench_vistral_ocioso bench_recado_ocioso >/dev/null
+  bench_envio50 bench_envio50gateway bench_vistral bench_vistral_ocioso bench_recado_ocioso >/dev/null
 
 DADOS=$BUILD/bench/dados
 mkdir -p "$DADOS"
@@ -43,6 +43,7 @@ BENCHMARKS=(
   "$B/numerology/bench_vistral_ocioso 30"
   "$B/recado/bench_recado_ocioso 30"
   "$B/pager/tap/bench_envio50"
+  "$B/pager/tap/bench_envio50gateway"
   "$B/pager/shell/bench_aguardaconexao"
 )
 
