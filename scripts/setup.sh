@@ -14,6 +14,8 @@ PACOTES=(
   fonts-dejavu-core fonts-liberation2
   # pdftotext for reports printed to PDF; socat to talk to the simulator by hand
   poppler-utils socat
+  # Tellumo's directory on a PostgreSQL server: Qt's driver, and the server the tests start
+  libqt6sql6-psql postgresql
 )
 
 faltando=()

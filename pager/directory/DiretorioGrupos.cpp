@@ -14,7 +14,8 @@ std::optional<Instantaneo> Diretorio::GruposPorNome(const QString &nome)
 std::optional<int> Diretorio::InsereGrupo(const QString &descricao, const QString &nome)
 {
     return InsereComId(
-        QStringLiteral("INSERT INTO Grupos (Descricao_Grupo, Nome_Grupo) VALUES (?, ?)"),
+        QStringLiteral("INSERT INTO Grupos (Descricao_Grupo, Nome_Grupo) VALUES (?, ?) "
+                       "RETURNING ID_Grupo"),
         {descricao, nome});
 }
 

@@ -26,7 +26,8 @@ std::optional<int> Diretorio::InsereUsuario(const QString &descricao, const QStr
     std::optional<int> id;
     const bool ok = EmTransacao([&] {
         id = InsereComId(QStringLiteral("INSERT INTO Usuarios (Descricao, ID_Pager, "
-                                        "Data_Cadastro, Nome_Usuario) VALUES (?, ?, ?, ?)"),
+                                        "Data_Cadastro, Nome_Usuario) VALUES (?, ?, ?, ?) "
+                                        "RETURNING ID_Usuario"),
             {descricao, idPager, dataCadastro.toString(QStringLiteral("dd/MM/yyyy")), nome});
         return id && GravaGrupos(*id, idsGrupos);
     });

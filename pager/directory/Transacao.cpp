@@ -1,11 +1,34 @@
 #include "Transacao.h"
 
+#include <QSqlQuery>
+
+namespace {
+
+// Any number shared by every Tellumo that writes to one server.
+constexpr qint64 kTrancaDoDiretorio = 0x54656c6c756d6f;
+
+} // namespace
+
 Transacao::Transacao(QSqlDatabase banco)
     : banco_(std::move(banco))
 {
     iniciada_ = banco_.transaction();
-    if (!iniciada_)
+    if (!iniciada_) {
         erro_ = banco_.lastError();
+        return;
+    }
+    // The file lets one writer in at a time, so a check and the change that follows it
+    // see no other operator's change in between. A server lets writers run side by side:
+    // the same rule comes from one lock every Tellumo takes, held until commit or rollback.
+    if (banco_.driverName() == QLatin1String("QPSQL")) {
+        QSqlQuery tranca(banco_);
+        if (!tranca.exec(
+                QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kTrancaDoDiretorio))) {
+            erro_ = tranca.lastError();
+            banco_.rollback();
+            iniciada_ = false;
+        }
+    }
 }
 
 Transacao::~Transacao()
