@@ -78,6 +78,14 @@ BancoNoServidor::~BancoNoServidor()
     administra(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(nome_), &erro);
 }
 
+bool BancoNoServidor::DerrubaConexoes()
+{
+    return administra(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                     "WHERE datname = '%1' AND pid <> pg_backend_pid()")
+                          .arg(nome_),
+        &erro_);
+}
+
 QString BancoNoServidor::Conexao() const
 {
     return ConexaoDoCluster() + QStringLiteral(" dbname=") + nome_;

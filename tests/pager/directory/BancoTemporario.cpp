@@ -5,6 +5,7 @@
 #include "directory/Servidor.h"
 
 #include <QDir>
+#include <QFile>
 
 bool BancoTemporario::NoServidor()
 {
@@ -41,6 +42,11 @@ BancoTemporario::~BancoTemporario()
 QString BancoTemporario::Caminho() const
 {
     return QDir(pasta_.path()).filePath(QStringLiteral("Pager.Mdb"));
+}
+
+bool BancoTemporario::PerdeOBanco()
+{
+    return servidor_ ? servidor_->DerrubaConexoes() : QFile::remove(Caminho());
 }
 
 QSqlDatabase BancoTemporario::AbreOutraConexao(const QString &conexao, int esperaMs) const

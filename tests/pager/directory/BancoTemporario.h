@@ -31,6 +31,10 @@ public:
     QString Pasta() const { return pasta_.path(); }
     QString Caminho() const;
 
+    // The directory goes away under the open connection: the file is deleted, or the
+    // server ends the connection.
+    bool PerdeOBanco();
+
     // One more connection named `conexao` to the same directory (another operator's
     // Tellumo), waiting up to `esperaMs` for the locks of the others.
     QSqlDatabase AbreOutraConexao(const QString &conexao, int esperaMs = 5000) const;
