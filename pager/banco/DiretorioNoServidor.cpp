@@ -33,7 +33,8 @@ const Tabela kTabelas[] = {
         "ID_Usuario", "usuários"},
     {"Grupos", {"ID_Grupo", "Nome_Grupo", "Descricao_Grupo"}, "ID_Grupo", "grupos"},
     {"Usuario_Grupo", {"ID_Usuario", "ID_Grupo"}, nullptr, "participações em grupos"},
-    {"Log", {"Data", "Hora", "Usuario", "Mensagem", "ID_Pager", "ID_Usuario"}, nullptr,
+    // The log's row numbers too, so the history keeps the file's order of equal rows.
+    {"Log", {"rowid", "Data", "Hora", "Usuario", "Mensagem", "ID_Pager", "ID_Usuario"}, "rowid",
         "mensagens do histórico"},
 };
 
@@ -161,11 +162,15 @@ int copiaTabela(
             const QVariant v = le.value(int(i));
             const bool numero = t.colunas.at(i) == QLatin1String("ID_Usuario")
                 || t.colunas.at(i) == QLatin1String("ID_Grupo");
+            const bool chave = t.colunas.at(i) == QLatin1String("rowid");
             // The file may hold NULLs where the server's columns hold empty texts or 0.
             if (v.isNull())
                 grava.bindValue(int(i), numero ? QVariant(0) : QVariant(QStringLiteral("")));
             else
-                grava.bindValue(int(i), numero ? QVariant(v.toInt()) : QVariant(v.toString()));
+                grava.bindValue(int(i),
+                    chave        ? QVariant(v.toLongLong())
+                        : numero ? QVariant(v.toInt())
+                                 : QVariant(v.toString()));
         }
         if (!grava.exec()) {
             erros << "O servidor recusou a linha " << linhas + 1 << " da tabela " << nome << ": "

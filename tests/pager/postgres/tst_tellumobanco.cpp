@@ -54,8 +54,8 @@ const QStringList kConsultas = {
                    "FROM Usuarios ORDER BY ID_Usuario"),
     QStringLiteral("SELECT ID_Grupo, Nome_Grupo, Descricao_Grupo FROM Grupos ORDER BY ID_Grupo"),
     QStringLiteral("SELECT ID_Usuario, ID_Grupo FROM Usuario_Grupo ORDER BY ID_Usuario, ID_Grupo"),
-    QStringLiteral("SELECT Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario FROM Log "
-                   "ORDER BY Data, Hora, Mensagem"),
+    QStringLiteral("SELECT rowid, Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario FROM Log "
+                   "ORDER BY rowid"),
 };
 
 } // namespace
