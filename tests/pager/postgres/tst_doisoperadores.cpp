@@ -9,13 +9,26 @@
 #include "tap/Transmissao.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
+#include <QTextStream>
 
 namespace {
+
+// The name and message of every row of a history window.
+QStringList linhas(frmHistorico *janela)
+{
+    QStringList resultado;
+    const QAbstractItemModel *m = janela->grdGride()->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        resultado << m->index(r, 2).data().toString().trimmed() + QLatin1Char('|')
+                + m->index(r, 3).data().toString();
+    return resultado;
+}
 
 // One operator's Tellumo in a process of its own: its own settings folder, whose "[BANCO]"
 // "Servidor" names the shared server, and its own paging service; it sends `texto` to the
@@ -51,26 +64,31 @@ int operador(const QString &pastaConfiguracao, int idGrupo, const QString &texto
     VisorGravado visor;
     Transmissao envio(
         modulo, diretorio, visor, PedidoEnvio{PedidoEnvio::Modo::Grupo, idGrupo, texto});
-    const bool ok = envio.IniciaProcesso() && caixa.quantidade() == 0;
-    FechaBancoDeDados();
-    return ok && simulador.registros(QStringLiteral("pagina")).size() == 2 ? 0 : 6;
-}
+    if (!envio.IniciaProcesso() || caixa.quantidade() != 0
+        || simulador.registros(QStringLiteral("pagina")).size() != 2)
+        return 6;
 
-// The name and message of every row of a history window.
-QStringList linhas(frmHistorico *janela)
-{
-    QStringList resultado;
-    const QAbstractItemModel *m = janela->grdGride()->model();
-    for (int r = 0; r < m->rowCount(); ++r)
-        resultado << m->index(r, 2).data().toString().trimmed() + QLatin1Char('|')
-                + m->index(r, 3).data().toString();
-    return resultado;
+    // Once the other operator has sent too (the test says so on the standard input), a
+    // history window opened now shows his rows beside this one's.
+    QTextStream(stdout) << "enviado" << Qt::endl;
+    QFile entrada;
+    if (!entrada.open(stdin, QIODevice::ReadOnly) || entrada.readLine().trimmed() != "abre")
+        return 7;
+    QMdiArea area;
+    area.show();
+    frmHistorico *janela = ExibeHistorico(&area, caixa);
+    QStringList vistas = janela ? linhas(janela) : QStringList();
+    vistas.sort();
+    QTextStream(stdout) << vistas.join(QLatin1Char(';')) << Qt::endl;
+    FechaBancoDeDados();
+    return 0;
 }
 
 } // namespace
 
 // Two operators, on two machines in the field, share one server: each sends to the same
-// group through his own paging service at the same moment.
+// group through his own paging service at the same moment; then each one's history, and
+// the server's, holds every page of both exactly once.
 class TestDoisOperadores : public QObject
 {
     Q_OBJECT
@@ -98,19 +116,27 @@ private Q_SLOTS:
             ArquivoIni(pasta->path(), QStringLiteral("Tellumo.INI"))
                 .GravaPerfil(QStringLiteral("BANCO"), QStringLiteral("Servidor"), banco.Conexao());
             auto p = std::make_shared<QProcess>();
-            p->setProcessChannelMode(QProcess::ForwardedChannels);
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
             p->start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("operador"), pasta->path(), QString::number(*equipe), texto});
             pastas << pasta;
             processos << p;
         }
+        // Both have sent before either opens his history again.
         for (const auto &p : processos) {
-            QVERIFY(p->waitForFinished(60000));
-            QCOMPARE(p->exitCode(), 0);
+            while (!p->canReadLine() && p->waitForReadyRead(60000)) { }
+            QCOMPARE(p->readLine().trimmed(), QByteArray("enviado"));
         }
-
         const QStringList todas{QStringLiteral("Ana|Do primeiro"), QStringLiteral("Ana|Do segundo"),
             QStringLiteral("Bia|Do primeiro"), QStringLiteral("Bia|Do segundo")};
+        for (const auto &p : processos) {
+            p->write("abre\n");
+            QVERIFY(p->waitForFinished(60000));
+            QCOMPARE(p->exitCode(), 0);
+            QCOMPARE(QString::fromUtf8(p->readAllStandardOutput().trimmed()),
+                todas.join(QLatin1Char(';')));
+        }
+
         QMdiArea area;
         area.show();
         CaixaMensagemGravada caixa;
