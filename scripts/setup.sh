@@ -14,6 +14,9 @@ PACOTES=(
   fonts-dejavu-core fonts-liberation2
   # pdftotext for reports printed to PDF; socat to talk to the simulator by hand
   poppler-utils socat
+  # the Debian package: dpkg-shlibdeps (build-essential) reads the executables through file;
+  # the menu entries are checked with desktop-file-validate
+  file desktop-file-utils
   # Tellumo's directory on a PostgreSQL server: Qt's driver, and the server the tests start
   libqt6sql6-psql postgresql
 )
