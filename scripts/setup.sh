@@ -7,7 +7,9 @@ PACOTES=(
   # compiler, CMake with Ninja and CTest, formatting
   build-essential cmake ninja-build pkg-config clang-format
   # Qt 6 Core, Gui, Widgets, Sql, Network, PrintSupport, Test; the SQLite driver; "Sim"/"Não"
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+  # SQLite's own API, to teach each connection the alphabetical order
+  libsqlite3-dev qt6-translations-l10n libgl-dev
   # the empty Pager.Mdb and the demo (sqlite3), a screen for the demo without a display
   sqlite3 xvfb xauth xfonts-base
   # fonts: DejaVu for the interface, Liberation for "Times New Roman" (same metrics)

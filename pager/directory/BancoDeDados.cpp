@@ -1,5 +1,6 @@
 #include "BancoDeDados.h"
 
+#include "OrdemAlfabetica.h"
 #include "Servidor.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ bool AbreBancoDeDados(const QString &pastaPrograma, const QString &nomeArquivo)
         db.setDatabaseName(caminho);
         // Other operators may share the file: wait for their locks instead of failing at once.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        ok = db.open() && TemEsquemaCompleto(db);
+        ok = db.open() && ordem::RegistraNaConexao(db) && TemEsquemaCompleto(db);
         if (ok) {
             QSqlQuery q(db);
             q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));

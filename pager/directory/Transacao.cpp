@@ -12,14 +12,22 @@ constexpr qint64 kTrancaDoDiretorio = 0x54656c6c756d6f;
 Transacao::Transacao(QSqlDatabase banco)
     : banco_(std::move(banco))
 {
+    // The embedded engine's plain BEGIN would read first and ask for the write lock only
+    // at the first change, after another operator may have written what was just checked.
+    if (banco_.driverName() == QLatin1String("QSQLITE")) {
+        QSqlQuery inicio(banco_);
+        iniciada_ = inicio.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        if (!iniciada_)
+            erro_ = inicio.lastError();
+        return;
+    }
     iniciada_ = banco_.transaction();
     if (!iniciada_) {
         erro_ = banco_.lastError();
         return;
     }
-    // The file lets one writer in at a time, so a check and the change that follows it
-    // see no other operator's change in between. A server lets writers run side by side:
-    // the same rule comes from one lock every Tellumo takes, held until commit or rollback.
+    // A server lets writers run side by side: the file's one-writer rule comes from one
+    // lock every Tellumo takes, held until commit or rollback.
     if (banco_.driverName() == QLatin1String("QPSQL")) {
         QSqlQuery tranca(banco_);
         if (!tranca.exec(
