@@ -267,7 +267,7 @@ private slots:
         frmHistorico *janela = Exibe();
         QVERIFY(janela);
         QVERIFY(QTest::qWaitForWindowExposed(area_.get()));
-        QVERIFY(QFile::remove(c_->Caminho()));
+        QVERIFY(c_->PerdeOBanco());
         QTableView *grade = janela->grdGride();
         grade->scrollToBottom();
         grade->viewport()->repaint();
