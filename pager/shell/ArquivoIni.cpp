@@ -67,6 +67,16 @@ bool chaveValor(const QByteArray &linha, QByteArray *chave, QByteArray *valor)
     return !chave->isEmpty();
 }
 
+// Section and key names match as the platform's profile functions match them: without
+// regard to case, Windows-1252 letters included ("opções" is "OPÇÕES"); accents count.
+bool mesmoNome(const QByteArray &a, const QByteArray &b)
+{
+    if (a == b)
+        return true;
+    return a.size() == b.size()
+        && cp1252::decodifica(a).compare(cp1252::decodifica(b), Qt::CaseInsensitive) == 0;
+}
+
 // Where a key stands in the file: the section header's line, the key's line and the last
 // non-blank line of the section (after which a new key goes); -1 where absent.
 struct Posicao
@@ -85,7 +95,7 @@ Posicao localiza(const QVector<Linha> &linhas, const QByteArray &secao, const QB
         if (!nome.isNull()) {
             if (dentro)
                 break;
-            if (nome == secao) {
+            if (mesmoNome(nome, secao)) {
                 dentro = true;
                 p.secao = i;
                 p.ultimaDaSecao = i;
@@ -97,7 +107,7 @@ Posicao localiza(const QVector<Linha> &linhas, const QByteArray &secao, const QB
         if (!linhas.at(i).texto.trimmed().isEmpty())
             p.ultimaDaSecao = i;
         QByteArray k, v;
-        if (chaveValor(linhas.at(i).texto, &k, &v) && k == chave) {
+        if (chaveValor(linhas.at(i).texto, &k, &v) && mesmoNome(k, chave)) {
             p.chave = i;
             break;
         }
@@ -156,7 +166,7 @@ bool ArquivoIni::GravaPerfil(const QString &secao, const QString &chave, const Q
 {
     const QByteArray bSecao = semQuebras(cp1252::codifica(secao).trimmed());
     const QByteArray bChave = semQuebras(cp1252::codifica(chave).trimmed());
-    const QByteArray novaLinha = bChave + '=' + semQuebras(cp1252::codifica(valor));
+    const QByteArray bValor = semQuebras(cp1252::codifica(valor));
     const QByteArray crlf("\r\n");
 
     // Rewriting a file that could not be read would lose every line of it.
@@ -166,7 +176,9 @@ bool ArquivoIni::GravaPerfil(const QString &secao, const QString &chave, const Q
     QVector<Linha> linhas = divideLinhas(bytes);
     const Posicao p = localiza(linhas, bSecao, bChave);
     if (p.chave >= 0) {
-        linhas[p.chave].texto = novaLinha;
+        // The key keeps the spelling the file gives it; only the value changes.
+        QByteArray &texto = linhas[p.chave].texto;
+        texto = texto.left(texto.indexOf('=') + 1) + bValor;
     } else {
         // The line before the insertion point needs an end of its own, or the new line
         // would be glued to it.
@@ -176,7 +188,7 @@ bool ArquivoIni::GravaPerfil(const QString &secao, const QString &chave, const Q
         qsizetype onde = depois + 1;
         if (p.secao < 0)
             linhas.insert(onde++, {'[' + bSecao + ']', crlf});
-        linhas.insert(onde, {novaLinha, crlf});
+        linhas.insert(onde, {bChave + '=' + bValor, crlf});
     }
 
     if (!QDir().mkpath(m_pasta))

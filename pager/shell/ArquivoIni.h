@@ -9,10 +9,11 @@
 // - a read returns the default when the section or the key is absent; a key present with
 //   an empty value reads empty; at most 99 characters of a value are seen;
 // - the first of duplicated sections or keys is the one that counts;
-// - names (accents included) are compared exactly; blanks around names and values are
-//   ignored, and a value wholly enclosed in quotes is read without them;
+// - section and key names are compared without regard to case (Windows-1252 letters:
+//   "ç" is "Ç"), accents counting; values are returned exactly as stored; blanks around
+//   names and values are ignored, and a value wholly enclosed in quotes is read without them;
 // - a write creates the folder, the file and the section when needed, changes only the
-//   line of that key (or adds one) and keeps every other byte; it replaces the file
+//   value of that key (or adds a line) and keeps every other byte; it replaces the file
 //   atomically, so a failed write leaves the old file whole.
 // It deliberately never deletes anything and keeps no copy of the file in memory.
 class ArquivoIni

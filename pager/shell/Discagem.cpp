@@ -22,6 +22,17 @@ ParametrosDiscagem LeParametrosDiscagem(const ArquivoIni &ini)
     return p;
 }
 
+QString SoImprimiveis(const QString &texto)
+{
+    QString limpo;
+    limpo.reserve(texto.size());
+    for (const QChar c : texto) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            limpo.append(c);
+    }
+    return limpo;
+}
+
 QString MontaLinhaDiscagem(const ParametrosDiscagem &p)
 {
     QString comando = QStringLiteral("AT");
@@ -37,7 +48,7 @@ QString MontaLinhaDiscagem(const ParametrosDiscagem &p)
     if (ValorNumerico(p.padrao) != ValorNumerico(p.prefixo))
         area = p.padrao;
 
-    return comando + QLatin1Char(' ') + partePabx + area + p.telefone;
+    return SoImprimiveis(comando + QLatin1Char(' ') + partePabx + area + p.telefone);
 }
 
 double ValorNumerico(const QString &texto)

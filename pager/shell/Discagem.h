@@ -27,8 +27,14 @@ QString TelefonePadrao();
 // Reads the dial settings from the file at this moment, with their defaults.
 ParametrosDiscagem LeParametrosDiscagem(const ArquivoIni &ini);
 
-// The dial command without its CR: "AT" [X3] DT|DP " " [PABX prefix "W"] [area] number.
-// When the two area codes differ in value, the service's code ("Padrão") is dialed as stored.
+// A settings text as it may go to the modem: printable 7-bit characters only, the others
+// dropped. A hand-edited value may hold a CR, which would end the command early and start
+// a second one, or other control bytes the modem would act on.
+QString SoImprimiveis(const QString &texto);
+
+// The dial command without its CR: "AT" [X3] DT|DP " " [PABX prefix "W"] [area] number,
+// printable characters only. When the two area codes differ in value, the service's code
+// ("Padrão") is dialed as stored.
 QString MontaLinhaDiscagem(const ParametrosDiscagem &p);
 
 // The numeric value of a text read the way the settings were always read: blanks ignored,

@@ -29,9 +29,7 @@ speed_t velocidadePosix(int v)
     case 57600: return B57600;
     case 115200: return B115200;
     case 230400: return B230400;
-    default:
-        // 14400 has no termios constant; the nearest standard rate above it.
-        return B19200;
+    default: return B0; // no such rate: the settings text is refused
     }
 }
 
@@ -79,7 +77,7 @@ bool LinhaSerialPosix::abre(const QString &dispositivo, const QString &configura
     m_perdida = false;
     m_erro.clear();
     const std::optional<ParametrosSerial> p = ParametrosSerial::interpreta(configuracoes);
-    if (!p)
+    if (!p || velocidadePosix(p->velocidade) == B0)
         return falha(QStringLiteral("Configurações inválidas: %1").arg(configuracoes));
     if (dispositivo.isEmpty())
         return falha(QStringLiteral("Nenhum dispositivo."));

@@ -27,6 +27,12 @@ bool contemAlgum(const QByteArray &buffer, const QList<QByteArray> &textos)
     return false;
 }
 
+// A vanished line is told once, by the caller that owns the call, never as a modem time-out.
+bool perdida(const LinhaSerial &linha)
+{
+    return !linha.aberta() || linha.perdida();
+}
+
 } // namespace
 
 Modulo::Modulo(ArquivoIni &ini, LinhaSerial &modem, Relogio &relogio, CaixaMensagem &caixa,
@@ -71,8 +77,8 @@ void Modulo::avisaTimeOutModem()
 
 void Modulo::InicializaModem()
 {
-    const QString inicializacao
-        = m_ini.LePerfil(kSecaoModem, QStringLiteral("Inicialização"), QStringLiteral("ATZ"));
+    const QString inicializacao = SoImprimiveis(
+        m_ini.LePerfil(kSecaoModem, QStringLiteral("Inicialização"), QStringLiteral("ATZ")));
     Escreve(inicializacao + QLatin1Char(kCR));
     if (!AguardaResposta("OK", kEsperaOk))
         avisaTimeOutModem();
@@ -121,7 +127,8 @@ bool Modulo::Discar()
     LimpaEntrada();
     Escreve(QStringLiteral("ATE0\r"));
     if (!AguardaResposta("OK", kEsperaOk)) {
-        avisaTimeOutModem();
+        if (!perdida(m_modem))
+            avisaTimeOutModem();
         return false;
     }
     const QString linha = MontaLinhaDiscagem(LeParametrosDiscagem(m_ini));
@@ -129,6 +136,8 @@ bool Modulo::Discar()
     Escreve(linha + QLatin1Char(kCR));
     Espera(0.1);
     const int codigo = AguardaConexao();
+    if (perdida(m_modem))
+        return false;
 
     const auto erro = [this](const QString &texto, CaixaMensagem::Icone icone) {
         m_caixa.mostra(kTituloErro, texto, icone);

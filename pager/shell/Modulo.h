@@ -54,7 +54,8 @@ public:
     // Reads and discards the input until nothing more waits.
     void LimpaEntrada();
 
-    // Dials the paging service; true when connected. Shows every failure itself.
+    // Dials the paging service; true when connected. Shows every failure itself, except a
+    // line that vanished meanwhile: that is the caller's to tell (Modem().perdida()).
     bool Discar();
 
     // Waits up to 60 s (events processed, hourglass shown) for a result code; returns a

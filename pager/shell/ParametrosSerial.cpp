@@ -4,10 +4,12 @@
 
 namespace {
 
+// The rates a port can be set to exactly. 14400, common on modems of old, is not among
+// them: opening at another rate without a word would leave the line talking nonsense.
 bool velocidadeConhecida(int v)
 {
     static const int conhecidas[]
-        = {110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 57600, 115200, 230400};
+        = {110, 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400};
     for (int c : conhecidas) {
         if (c == v)
             return true;

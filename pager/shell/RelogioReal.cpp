@@ -67,4 +67,8 @@ void RelogioReal::aguardaEntrada(LinhaSerial &linha, double segundos, bool proce
     if (linha.aguardando() > 0)
         return;
     rodaLacoAte(milissegundos(segundos), linha.descritor());
+    // The descriptor also wakes the loop for an error or a hang-up with nothing to read;
+    // the line's own look marks it lost then, so the caller ends instead of waiting again.
+    if (linha.aguardando() == 0)
+        linha.aguardaEntrada(0);
 }

@@ -232,12 +232,18 @@ void frmPrincipal::encerraPrograma()
     fechaSplash();
     FechaBancoDeDados();
     close();
-    QCoreApplication::exit(0);
+    // During the start-up no event loop of the application runs yet: Form_Load sees the
+    // flag and main() returns. Asked then, exit() would only make every later pause spin.
+    if (!m_iniciando)
+        QCoreApplication::exit(0);
 }
 
 void frmPrincipal::closeEvent(QCloseEvent *evento)
 {
+    // Closing the window ends the program, even while the start-up is still running.
+    m_encerrado = true;
     FechaBancoDeDados();
+    m_modem->fecha();
     evento->accept();
 }
 

@@ -45,7 +45,8 @@ public:
     ~frmPrincipal() override;
 
     // The start-up: splash, caption, database, port loop, modem, " Pronto", AutoEnviar.
-    // False when the program must end (the database failed, or the user gave up the port).
+    // False when the program must end (the database failed, the user gave up the port, or
+    // closed the window or chose "Sair" while the modem was being initialised).
     bool Form_Load();
 
     void mostraStatus(const QString &texto) override;
@@ -59,7 +60,8 @@ public:
     QMdiArea *areaMdi() const { return m_areaMdi; }
     // Runs a modal dialog the way this window runs its own (so tests can operate it).
     void executaDialogo(QDialog &dialogo);
-    // True once the program was told to end (Sair, or No to the port question).
+    // True once the program was told to end (Sair, the window closed, or No to the port
+    // question).
     bool encerrado() const { return m_encerrado; }
 
 Q_SIGNALS:
@@ -87,7 +89,7 @@ private:
     void criaMenus();
     void criaBarraFerramentas();
     void criaRodape();
-    void abreConfigModem(bool preselecionado);
+    void abreConfigModem();
     // The port loop of the start-up and of "Configurar Modem"; false when the user gives up.
     bool lacoDaPorta();
     void inicializaModem();
@@ -111,4 +113,5 @@ private:
     QMdiArea *m_areaMdi = nullptr;
     QTimer *m_ajusta = nullptr;
     bool m_encerrado = false;
+    bool m_iniciando = false; // inside Form_Load
 };

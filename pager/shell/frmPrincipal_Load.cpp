@@ -13,6 +13,7 @@
 #include "frmPrincipal.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <cmath>
 
 namespace {
@@ -39,11 +40,9 @@ void frmPrincipal::fechaSplash()
     m_splash.reset();
 }
 
-void frmPrincipal::abreConfigModem(bool preselecionado)
+void frmPrincipal::abreConfigModem()
 {
     frmConfigModem dialogo(*m_modulo, this);
-    if (preselecionado)
-        dialogo.preseleciona();
     executaDialogo(dialogo);
 }
 
@@ -71,7 +70,7 @@ bool frmPrincipal::lacoDaPorta()
             return false;
         }
         mostraStatus(kConfigurandoModem);
-        abreConfigModem(false);
+        abreConfigModem();
     }
 }
 
@@ -85,6 +84,8 @@ void frmPrincipal::inicializaModem()
 
 bool frmPrincipal::Form_Load()
 {
+    m_iniciando = true;
+    const auto iniciado = qScopeGuard([this] { m_iniciando = false; });
     m_splash = std::make_unique<frmInicializa>();
     m_splash->Form_Load(*m_modulo);
 
@@ -112,7 +113,7 @@ bool frmPrincipal::Form_Load()
     if (m_ini->LePerfil(kSecaoModem, kPortaSerial, kVazio) == kVazio) {
         fechaSplash();
         mostraStatus(kConfigurandoModem);
-        abreConfigModem(false);
+        abreConfigModem();
     }
     mostraStatus(kInicializandoVariaveis);
     if (!lacoDaPorta()) {
@@ -120,6 +121,11 @@ bool frmPrincipal::Form_Load()
         return false;
     }
     inicializaModem();
+    // The modem's pauses let the user close the window or choose "Sair": that ends it.
+    if (m_encerrado) {
+        fechaSplash();
+        return false;
+    }
     mostraStatus(programa::Pronto());
     fechaSplash();
 
@@ -132,9 +138,13 @@ bool frmPrincipal::Form_Load()
 
 void frmPrincipal::mnuConfigurarModem_Click()
 {
-    mostraStatus(QStringLiteral(" Lendo configurações do modem, aguarde ..."));
-    mostraStatus(QStringLiteral(" Configurando modem."));
-    abreConfigModem(true);
+    {
+        frmConfigModem dialogo(*m_modulo, this);
+        mostraStatus(QStringLiteral(" Lendo configurações do modem, aguarde ..."));
+        dialogo.preseleciona();
+        mostraStatus(QStringLiteral(" Configurando modem."));
+        executaDialogo(dialogo);
+    }
     mostraStatus(kInicializandoVariaveis);
     if (!lacoDaPorta()) {
         encerraPrograma();

@@ -19,6 +19,10 @@ const QString kLinhaPerdida = QStringLiteral(
     "A comunicação com o modem foi interrompida: a porta serial deixou de responder. As "
     "mensagens confirmadas até aqui foram registradas no histórico; verifique o modem e "
     "tente enviar novamente.");
+const QString kLinhaPerdidaAoDesligar = QStringLiteral(
+    "As mensagens confirmadas pela empresa de rádio chamadas foram entregues e registradas no "
+    "histórico, mas a comunicação com o modem foi interrompida ao encerrar a ligação. "
+    "Verifique o modem antes do próximo envio.");
 const QString kPortaFechada = QStringLiteral(
     "Não foi possível abrir a porta serial do modem. Verifique se o modem está ligado ao "
     "computador e tente novamente.");
@@ -56,6 +60,7 @@ bool Transmissao::IniciaProcesso()
     }
     const bool entregue
         = m_pedido.modo == PedidoEnvio::Modo::Usuario ? EnviarUsuario() : EnviarGrupo();
+    MostraNotas();
     m_visor.mostraTitulo(QStringLiteral("Retornando ..."));
     return entregue;
 }
@@ -86,8 +91,10 @@ bool Transmissao::EnviarUsuario()
         return false;
     if (resposta == Resposta::Recusada)
         m_notaRecusa += QStringLiteral("Código do Pager de usuário Inválido.\n\n");
-    GravaLog(dados->Nome_Usuario, TextoSeteBits::Apara(dados->ID_Pager), m_pedido.identificador);
-    return Encerra(QStringLiteral("Erro:"));
+    else
+        GravaLog(
+            dados->Nome_Usuario, TextoSeteBits::Apara(dados->ID_Pager), m_pedido.identificador);
+    return Encerra();
 }
 
 bool Transmissao::EnviarGrupo()
@@ -146,18 +153,18 @@ bool Transmissao::EnviarGrupo()
             return false;
         const QString nome = TextoSeteBits::Apara(dados->Nome_Usuario);
         const QString codigo = TextoSeteBits::Apara(dados->ID_Pager);
-        if (resposta == Resposta::Recusada && m_notaRecusa.isEmpty()) {
+        if (resposta == Resposta::Aceita)
+            GravaLog(nome, codigo, idUsuario);
+        else if (m_notaRecusa.isEmpty()) {
             m_notaRecusa = QStringLiteral("Erro na tentativa de envio para o pager de ") + nome
                 + QStringLiteral(". Problemas com o código ") + codigo
                 + QStringLiteral(". Possibilidade de erro na tentativa do envio das outras "
                                  "mensagens.\n");
         }
-        GravaLog(nome, codigo, idUsuario);
         m_visor.mostraProgresso(tratados);
     }
     membros->Fecha();
-    // With every member gone from the directory nothing was sent: keep the text.
-    return Encerra(QStringLiteral("Erro(s):")) && m_blocosRespondidos > 0;
+    return Encerra();
 }
 
 std::optional<DadosUsuario> Transmissao::ObtemUsuario(int idUsuario)
@@ -175,20 +182,32 @@ std::optional<DadosUsuario> Transmissao::ObtemUsuario(int idUsuario)
     return dados;
 }
 
-bool Transmissao::Encerra(const QString &tituloNotas)
+bool Transmissao::Encerra()
 {
     m_modulo.Modem().escreve(QByteArrayLiteral("\x04\r"));
-    GravaLogPendente();
     m_modulo.Espera(0.05);
-    m_modulo.status().mostraStatus(QStringLiteral(" Mensagem enviada com sucesso."));
-    Desliga();
+    // Refused codes or members gone from the directory may leave nothing delivered: no
+    // success then, and the compose text stays.
+    if (m_entregues > 0)
+        m_modulo.status().mostraStatus(QStringLiteral(" Mensagem enviada com sucesso."));
+    // Every page is judged by now: a line lost here must not ask for them to be sent again.
+    if (!Desliga(m_entregues > 0 ? kLinhaPerdidaAoDesligar : kLinhaPerdida))
+        return m_entregues > 0;
     m_modulo.Modem().fecha();
     m_modulo.ConfiguraModem();
     m_modulo.status().mostraStatus(QStringLiteral(" Re-inicializando o modem, aguarde ..."));
+    return m_entregues > 0;
+}
+
+void Transmissao::MostraNotas()
+{
     const QString notas = m_notaRecusa + m_notasExtras;
-    if (!notas.isEmpty())
-        m_modulo.caixa().mostra(tituloNotas, notas, CaixaMensagem::Icone::Informacao);
-    return true;
+    if (notas.isEmpty())
+        return;
+    m_modulo.caixa().mostra(m_pedido.modo == PedidoEnvio::Modo::Usuario
+            ? QStringLiteral("Erro:")
+            : QStringLiteral("Erro(s):"),
+        notas, CaixaMensagem::Icone::Informacao);
 }
 
 bool Transmissao::ReabrePortaSePerdida()
@@ -202,18 +221,19 @@ bool Transmissao::ReabrePortaSePerdida()
     return false;
 }
 
-void Transmissao::Desliga()
+bool Transmissao::Desliga(const QString &seLinhaPerdida)
 {
-    GravaLogPendente();
     m_visor.mostraTitulo(kDesconectando);
-    if (!LinhaPerdida()) {
+    if (!LinhaPerdida())
         m_modulo.Desconectar();
-        return;
-    }
+    // The hang-up's own writes may be the first to find the line gone.
+    if (!LinhaPerdida())
+        return true;
     // Nothing to hang up on: say what happened once and leave the port for the next send.
     m_modulo.Modem().fecha();
-    Erro(kLinhaPerdida);
+    Erro(seLinhaPerdida.isEmpty() ? kLinhaPerdida : seLinhaPerdida);
     m_modulo.status().mostraStatus(programa::Pronto());
+    return false;
 }
 
 bool Transmissao::LinhaPerdida() const

@@ -22,8 +22,9 @@ struct DadosUsuario
 
 // One transmission of the compose window's text: dial the paging service, log on with
 // TAP, send one block per pager and judge the service's reply, write one Log row per
-// block answered, log off, hang up and reopen the port. It speaks through the Modulo
-// (line, clock, message box, status line), reads and writes the directory through a
+// block the service accepted (as soon as the reply is judged; a refused block has none:
+// the history lists delivered pages only), log off, hang up and reopen the port. It speaks through
+// the Modulo (line, clock, message box, status line), reads and writes the directory through a
 // Diretorio and shows its title and progress on a VisorEnvio; it owns none of them.
 // It does not open or close any window: the send window runs it and closes itself.
 class Transmissao
@@ -35,10 +36,13 @@ public:
     Transmissao(Modulo &modulo, Diretorio &diretorio, VisorEnvio &visor, PedidoEnvio pedido,
         Calendario calendario = &QDateTime::currentDateTime);
 
-    // Runs the whole transmission; true when every recipient was handled and the line was
-    // logged off and hung up normally (the compose text is then to be emptied).
+    // Runs the whole transmission and then shows the notes collected on the way (a refused
+    // code, a vanished member, a Log row that could not be written), whether it ended well
+    // or not. True when every recipient was handled, at least one page was delivered and
+    // the line was logged off (the compose text is then to be emptied).
     bool IniciaProcesso();
 
+    // The deliveries, without the notes (IniciaProcesso shows them).
     bool EnviarUsuario();
     bool EnviarGrupo();
 
@@ -55,10 +59,12 @@ private:
     bool MontaLinha(const DadosUsuario &dados, QByteArray &linha);
     Resposta TrocaBloco(const QByteArray &linha);
     void GravaLog(const QString &nome, const QString &codigoPager, int idUsuario);
-    void GravaLogPendente();
-    bool Encerra(const QString &tituloNotas);
+    bool Encerra();
+    void MostraNotas();
     bool ReabrePortaSePerdida();
-    void Desliga();
+    // Hangs up; false when the line had vanished (then `seLinhaPerdida`, or the general
+    // lost-line text, is shown and the port closed).
+    bool Desliga(const QString &seLinhaPerdida = {});
     bool LinhaPerdida() const;
     void Erro(const QString &texto);
     void FalhaLogIn();
@@ -68,18 +74,9 @@ private:
     VisorEnvio &m_visor;
     PedidoEnvio m_pedido;
     Calendario m_calendario;
-    struct LinhaDoLog
-    {
-        QDateTime momento;
-        QString nome;
-        QString codigoPager;
-        int idUsuario;
-    };
-
     QByteArray m_resposta;
-    std::optional<LinhaDoLog> m_logPendente;
     QString m_notaRecusa;
     QString m_notasExtras;
-    int m_blocosRespondidos = 0;
+    int m_entregues = 0; // blocks the service accepted, each with its Log row attempted
     bool m_logFalhou = false;
 };

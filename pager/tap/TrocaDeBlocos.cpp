@@ -10,8 +10,6 @@
 #include "shell/Programa.h"
 #include "shell/Relogio.h"
 
-#include <utility>
-
 using namespace FuncoesTAP;
 
 namespace {
@@ -86,11 +84,9 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
     const QByteArray aceite = ACK + CR;
     const QByteArray erroChecksum = NAK + CR;
     status.mostraStatus(QStringLiteral(" Enviando mensagem, aguade ..."));
-    bool recusada = false;
     for (int envios = 1;; ++envios) {
         m_resposta.clear();
         m_modulo.Modem().escreve(linha);
-        GravaLogPendente();
         const bool chegou = m_modulo.AguardaTextos(
             m_resposta, {desconexao, recusa, aceite, erroChecksum}, kJanelaResposta, false);
         if (!chegou) {
@@ -105,10 +101,9 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
             Desliga();
             return Resposta::Falhou;
         }
-        // A refusal does not end the judging: a NAK beside it still asks for the line again.
-        recusada = recusada || m_resposta.contains(recusa);
+        // A NAK asks for the line again even beside a refusal: the final answer decides.
         if (!m_resposta.contains(erroChecksum))
-            return recusada ? Resposta::Recusada : Resposta::Aceita;
+            return m_resposta.contains(recusa) ? Resposta::Recusada : Resposta::Aceita;
         status.mostraStatus(QStringLiteral(" Erro na transmissão, re-enviando mensagem ..."));
         if (envios == kMaximoEnvios) {
             Desliga();
@@ -119,20 +114,11 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
 
 void Transmissao::GravaLog(const QString &nome, const QString &codigoPager, int idUsuario)
 {
-    ++m_blocosRespondidos;
-    // One reading of the clock: a row written at midnight never mixes two days. The row
-    // itself is written once the next line has gone out (the next block or the log-off),
-    // so the database's flush to disk runs while the service reads and answers.
-    m_logPendente = LinhaDoLog{m_calendario(), nome, codigoPager, idUsuario};
-}
-
-void Transmissao::GravaLogPendente()
-{
-    if (!m_logPendente)
-        return;
-    const LinhaDoLog linha = *std::exchange(m_logPendente, std::nullopt);
-    if (m_diretorio.GravaLog(
-            linha.momento, linha.nome, m_pedido.texto, linha.codigoPager, linha.idUsuario))
+    ++m_entregues;
+    // Written now, before the next line goes out: a process ended in between keeps the row
+    // of a page the service took. One reading of the clock, so a row written at midnight
+    // never mixes two days.
+    if (m_diretorio.GravaLog(m_calendario(), nome, m_pedido.texto, codigoPager, idUsuario))
         return;
     if (!m_logFalhou) {
         m_notasExtras += QStringLiteral("A mensagem foi entregue, mas não pôde ser registrada "

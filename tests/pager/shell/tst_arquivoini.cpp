@@ -119,6 +119,12 @@ private Q_SLOTS:
         QTest::newRow("acento conta: Padrao não é Padrão") << editado << "DISCAGEM"
                                                            << "Padrao"
                                                            << "VAZIO";
+        QTest::newRow("caixa não conta nos nomes") << editado << "modem"
+                                                   << "PORTA SERIAL"
+                                                   << "2";
+        QTest::newRow("caixa não conta: ç é Ç") << editado << "opções"
+                                                << "autoenviar"
+                                                << "Sim";
         QTest::newRow("comentário não é chave") << editado << "MODEM"
                                                 << "; Inicialização"
                                                 << "VAZIO";
@@ -178,6 +184,11 @@ private Q_SLOTS:
         QTest::newRow("troca a primeira de duas chaves")
             << "MODEM"
             << "Porta Serial"
+            << QByteArray("lixo\n[MODEM]\r\nPorta Serial=4\nPorta Serial=9\r\n; "
+                          "nota\r\n\r\n[DISCAGEM]\nLinha=Tom");
+        QTest::newRow("nomes em outra caixa mudam a mesma linha")
+            << "modem"
+            << "PORTA SERIAL"
             << QByteArray("lixo\n[MODEM]\r\nPorta Serial=4\nPorta Serial=9\r\n; "
                           "nota\r\n\r\n[DISCAGEM]\nLinha=Tom");
         QTest::newRow("chave nova entra no fim da sua seção")

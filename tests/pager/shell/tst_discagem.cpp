@@ -46,6 +46,12 @@ private Q_SLOTS:
                                               << "ATDP 011" + numero;
         QTest::newRow("telefone do arquivo") << "Telefone=2233-4455\nLinha=Tom"
                                              << "ATDT 2233-4455";
+        // Hand-edited values: only printable 7-bit characters reach the modem.
+        QTest::newRow("CR no telefone não faz outro comando")
+            << "Telefone=3472-5100\rATH0\nLinha=Tom"
+            << "ATDT 3472-5100ATH0";
+        QTest::newRow("controles e acentos no prefixo PABX") << "PrefixoPABX=\t0\x1b\x7f\u00e7"
+                                                             << "ATDP 0W" + numero;
         QTest::newRow("tudo junto")
             << "PABX=Sim\nLinha=Pulso\nPrefixoPABX=00\nPrefixo=031\nTelefone=1111-2222"
             << "ATX3DP 00W0111111-2222";

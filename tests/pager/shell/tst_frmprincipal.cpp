@@ -217,6 +217,29 @@ private Q_SLOTS:
         QCOMPARE(prefixoVisto, prefixoMostrado);
     }
 
+    // The file is read after " Lendo ..." and before " Configurando modem.".
+    void configurarModemPreselecionaEntreOsDoisAvisos()
+    {
+        BancadaPrincipal b;
+        b.grava(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        frmPrincipal &j = b.cria();
+        QObject::connect(&j, &frmPrincipal::statusAlterado, [&b](const QString &t) {
+            if (t.startsWith(QStringLiteral(" Lendo")))
+                b.grava(
+                    QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("2"));
+            if (t == QStringLiteral(" Configurando modem."))
+                b.grava(
+                    QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("3"));
+        });
+        QStringList vistas;
+        b.aoDialogo = [&](QDialog &d) {
+            vistas = BancadaPrincipal::opcoesMarcadas(d);
+            d.reject();
+        };
+        j.mnuConfigurarModem_Click();
+        QVERIFY(vistas.contains(QStringLiteral("optCom2")));
+    }
+
     void configurarModemReabreAPorta()
     {
         BancadaPrincipal b;

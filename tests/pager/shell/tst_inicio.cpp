@@ -2,6 +2,7 @@
 #include "CursorOcupado.h"
 #include "directory/BancoDeDados.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -241,6 +242,40 @@ private Q_SLOTS:
         QVERIFY(j.Form_Load());
         QCOMPARE(b.caixa.quantidade(), 2);
         QCOMPARE(j.status(), QStringLiteral(" Pronto"));
+    }
+
+    // The modem answers late; the user leaves during the pause between its two commands.
+    void sairDuranteOInicioEncerra_data()
+    {
+        QTest::addColumn<bool>("pelaJanela");
+        QTest::newRow("closing the main window") << true;
+        QTest::newRow("Sair") << false;
+    }
+    void sairDuranteOInicioEncerra()
+    {
+        QFETCH(bool, pelaJanela);
+        BancadaPrincipal b;
+        b.grava(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+        b.grava(QStringLiteral("OPÇÕES"), QStringLiteral("AutoEnviar"), QStringLiteral("Sim"));
+        b.modem.estado().atrasoOk = 3.0;
+        int composicoes = 0;
+        b.janelas.montaMsg = [&](frmPrincipal &) { ++composicoes; };
+        frmPrincipal &j = b.cria();
+        // The splash's second, then "ATZ" answered 3 s later, then the 0.05 s pause.
+        b.relogio.agenda(4.02, [&] {
+            if (pelaJanela)
+                j.close();
+            else
+                j.findChild<QAction *>(QStringLiteral("mnuSair"))->trigger();
+        });
+        QVERIFY(!j.Form_Load());
+        QVERIFY(j.encerrado());
+        QVERIFY(!j.isVisible());
+        QVERIFY(!splashVisivel());
+        QVERIFY(!BancoDeDados().isOpen());
+        QVERIFY(!b.linha.aberta());
+        QVERIFY(!b.status.contains(QStringLiteral(" Pronto")));
+        QCOMPARE(composicoes, 0);
     }
 
     void autoEnviar_data()

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +32,16 @@ int exclusiva(const QString &dispositivo)
         marca = -1;
     ::close(fd);
     return marca != 0 ? (marca < 0 ? -1 : 1) : 0;
+}
+
+double segundosDeProcessador()
+{
+    rusage uso{};
+    ::getrusage(RUSAGE_SELF, &uso);
+    const auto s = [](const timeval &t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return s(uso.ru_utime) + s(uso.ru_stime);
 }
 
 } // namespace
@@ -122,6 +133,8 @@ private Q_SLOTS:
                                          << "9600,e,7,1";
         QTest::newRow("configurações ruins") << "PTY"
                                              << "9600,q,7,1";
+        QTest::newRow("velocidade sem valor exato") << "PTY"
+                                                    << "14400,e,7,1";
     }
     void aberturaRecusada()
     {
@@ -162,6 +175,30 @@ private Q_SLOTS:
         QVERIFY(t.elapsed() < 1000);
         QVERIFY(linha.perdida());
         QVERIFY(!linha.escreve("ATH0\r"));
+    }
+
+    // The modem is pulled out during the 60-second wait for a dial result, the wait that
+    // keeps the window events running: it ends at once, without burning the processor.
+    void linhaSomeNaEsperaComEventos()
+    {
+        ModemPty modem(QByteArray(), 0);
+        LinhaSerialPosix linha;
+        QVERIFY(linha.abre(modem.nome(), QStringLiteral("9600,e,7,1")));
+        QTemporaryDir pasta;
+        ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
+        RelogioReal relogio;
+        CaixaMensagemGravada caixa;
+        PainelStatusGravado status;
+        Modulo modulo(ini, linha, relogio, caixa, status);
+        QTimer::singleShot(200, [&modem] { modem.desliga(); });
+        const double cpuAntes = segundosDeProcessador();
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(modulo.AguardaConexao(), -1);
+        QVERIFY2(t.elapsed() < 2000, qPrintable(QString::number(t.elapsed())));
+        const double cpu = segundosDeProcessador() - cpuAntes;
+        QVERIFY2(cpu < 0.2, qPrintable(QString::number(cpu)));
+        QVERIFY(linha.perdida());
     }
 };
 

@@ -8,6 +8,7 @@
 #include "shell/Discagem.h"
 #include "shell/Modulo.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,6 +59,18 @@ private Q_SLOTS:
             QStringLiteral("MODEM"), QStringLiteral("Inicialização"), QStringLiteral("AT&F1"));
         b.modulo.InicializaModem();
         QCOMPARE(b.modem.comandos(), (QByteArrayList{"AT&F1", "ate0"}));
+    }
+
+    // Edited by hand: a CR inside must not make a second command.
+    void inicializacaoSoComImprimiveis()
+    {
+        Bancada b;
+        QFile f(b.ini.caminho());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[MODEM]\r\nInicializa\xe7\xe3o=AT&F1\rATH0\x1b\r\n");
+        f.close();
+        b.modulo.InicializaModem();
+        QCOMPARE(b.modem.comandos(), (QByteArrayList{"AT&F1ATH0", "ate0"}));
     }
 
     void modemMudoAvisaDuasVezesESegue()

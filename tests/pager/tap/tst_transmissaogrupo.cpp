@@ -1,5 +1,6 @@
 #include "BancadaEnvio.h"
 
+#include <QMap>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -75,17 +76,28 @@ private Q_SLOTS:
         QCOMPARE(g.b.visor.progresso, (QList<int>{-3, 1}));
     }
 
+    void recusadosNoGrupo_data()
+    {
+        QTest::addColumn<QByteArrayList>("respostas"); // to Bruno's and Carla's blocks
+        QTest::newRow("refused at once") << QByteArrayList{"511 Codigo recusado\r\x1e\r"};
+        QTest::newRow("refused after one NAK")
+            << QByteArrayList{"\x15\r", "511 Codigo recusado\r\x1e\r"};
+    }
     void recusadosNoGrupo()
     {
+        QFETCH(QByteArrayList, respostas);
         Grupo3 g;
-        g.b.servico.estado().respostaBloco = [](int, const QByteArray &bloco) {
-            return codigoDoBloco(bloco) == "101" ? QByteArray("\x06\r")
-                                                 : QByteArray("511 Codigo recusado\r\x1e\r");
+        QMap<QByteArray, int> vezes;
+        g.b.servico.estado().respostaBloco = [&](int, const QByteArray &bloco) {
+            const QByteArray codigo = codigoDoBloco(bloco);
+            if (codigo == "101")
+                return QByteArray("\x06\r");
+            return respostas.at(std::min(vezes[codigo]++, int(respostas.size()) - 1));
         };
         QVERIFY(g.envia());
-        // Refused blocks are logged too; only the first refused member makes a note.
-        QCOMPARE(g.codigosNoLog(),
-            (QStringList{QStringLiteral("101"), QStringLiteral("102"), QStringLiteral("103")}));
+        // Only the accepted page is logged; only the first refused member makes a note.
+        QCOMPARE(g.codigosNoLog(), QStringList{QStringLiteral("101")});
+        QCOMPARE(g.b.servico.blocos().size(), 1 + 2 * int(respostas.size()));
         QCOMPARE(g.b.caixa.textos(),
             QStringList{
                 QStringLiteral("Erro na tentativa de envio para o pager de Bruno. Problemas "
@@ -93,6 +105,34 @@ private Q_SLOTS:
                                "envio das outras mensagens.\n")});
         QCOMPARE(g.b.caixa.ultimo().titulo, QStringLiteral("Erro(s):"));
         QCOMPARE(g.b.caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
+    }
+
+    // Each row is in the table before the next line goes out.
+    void linhaDoLogAntesDoBlocoSeguinte()
+    {
+        Grupo3 g;
+        QList<int> linhasNaHora;
+        g.b.servico.estado().respostaBloco = [&g, &linhasNaHora](int, const QByteArray &b) {
+            linhasNaHora.append(int(g.b.log().size()));
+            return ServicoTapRoteirizado::julga(b);
+        };
+        QVERIFY(g.envia());
+        QCOMPARE(linhasNaHora, (QList<int>{0, 1, 2}));
+    }
+
+    // The first refusal is still reported when a later block ends the transmission.
+    void notasTambemNaFalha()
+    {
+        Grupo3 g;
+        g.b.servico.estado().respostaBloco = [](int n, const QByteArray &) {
+            return n == 0 ? QByteArray("\r\x1e\r") : QByteArray();
+        };
+        QVERIFY(!g.envia());
+        QVERIFY(g.b.log().isEmpty());
+        QCOMPARE(g.b.caixa.quantidade(), 2);
+        QCOMPARE(g.b.caixa.registros().at(0).texto,
+            QStringLiteral("Erro: Time Out - Aguardando confirmação do dígito verificador ..."));
+        QVERIFY(g.b.caixa.registros().at(1).texto.contains(QStringLiteral("código 101")));
     }
 
     void grupoSemMembros()

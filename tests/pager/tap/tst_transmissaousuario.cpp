@@ -175,28 +175,76 @@ private Q_SLOTS:
 
     void recusaEAceiteNaMesmaResposta_data()
     {
-        QTest::addColumn<QByteArray>("resposta");
-        QTest::addColumn<int>("envios");
-        QTest::newRow("RS alone") << QByteArray("511 Codigo invalido\r\x1e\r") << 1;
-        QTest::newRow("RS and ACK") << QByteArray("\r\x1e\r\x06\r") << 1;
-        // A NAK beside the refusal still asks for the same line again.
-        QTest::newRow("RS and NAK, then ACK") << QByteArray("\r\x1e\r\x15\r") << 2;
+        QTest::addColumn<QByteArrayList>("respostas");
+        QTest::addColumn<bool>("recusada");
+        QTest::newRow("RS alone") << QByteArrayList{"511 Codigo invalido\r\x1e\r"} << true;
+        QTest::newRow("RS and ACK") << QByteArrayList{"\r\x1e\r\x06\r"} << true;
+        QTest::newRow("NAK, then RS") << QByteArrayList{"\x15\r", "\r\x1e\r"} << true;
+        // A NAK beside the refusal asks for the same line again: the final answer decides.
+        QTest::newRow("RS and NAK, then ACK") << QByteArrayList{"\r\x1e\r\x15\r"} << false;
     }
     void recusaEAceiteNaMesmaResposta()
     {
-        QFETCH(QByteArray, resposta);
-        QFETCH(int, envios);
+        QFETCH(QByteArrayList, respostas);
+        QFETCH(bool, recusada);
         BancadaEnvio b;
-        b.servico.estado().respostaBloco = respostas({resposta});
+        b.servico.estado().respostaBloco = ::respostas(respostas);
         const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("999"));
-        QVERIFY(b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
-        QCOMPARE(b.servico.blocos().size(), envios);
+        // A refused page is not delivered: no Log row, no success, the text stays.
+        QCOMPARE(b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")), !recusada);
         QCOMPARE(b.servico.blocos().constLast(), b.servico.blocos().constFirst());
-        QCOMPARE(b.log().size(), 1);
+        QCOMPARE(b.log().size(), recusada ? 0 : 1);
+        QCOMPARE(b.status.textos().contains(QStringLiteral(" Mensagem enviada com sucesso.")),
+            !recusada);
+        QCOMPARE(b.servico.estado().logoffs, 1);
+        if (!recusada) {
+            QCOMPARE(b.caixa.quantidade(), 0);
+            return;
+        }
         QCOMPARE(b.caixa.textos(),
             QStringList{QStringLiteral("Código do Pager de usuário Inválido.\n\n")});
         QCOMPARE(b.caixa.ultimo().titulo, QStringLiteral("Erro:"));
         QCOMPARE(b.caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
+    }
+
+    // Every page was taken; the line vanishes while hanging up.
+    void linhaSomeAoDesligar()
+    {
+        BancadaEnvio b;
+        b.servico.estado().respostaBloco = [&b](int, const QByteArray &bloco) {
+            b.relogio.agendaApos(0.12, [&b] { b.linha.derruba(); });
+            return ServicoTapRoteirizado::julga(bloco);
+        };
+        const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("123"));
+        QVERIFY(b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
+        QCOMPARE(b.log().size(), 1);
+        QCOMPARE(b.caixa.quantidade(), 1);
+        QVERIFY(b.caixa.ultimo().texto.contains(QStringLiteral("foram entregues")));
+        QVERIFY(!b.caixa.ultimo().texto.contains(QStringLiteral("enviar novamente")));
+        QVERIFY(!b.linha.aberta());
+        QCOMPARE(b.status.ultimo(), QStringLiteral(" Pronto"));
+    }
+
+    // One message for a line that vanishes while dialing, never a modem time-out first.
+    void linhaSomeNaDiscagem_data()
+    {
+        QTest::addColumn<bool>("respondeOk");
+        QTest::addColumn<double>("quando");
+        QTest::newRow("awaiting OK") << false << 1.0;
+        QTest::newRow("awaiting the dial result") << true << 5.0;
+    }
+    void linhaSomeNaDiscagem()
+    {
+        QFETCH(bool, respondeOk);
+        QFETCH(double, quando);
+        BancadaEnvio b;
+        b.modem.estado().respondeOk = respondeOk;
+        b.modem.estado().resultadoDiscagem.clear();
+        b.relogio.agenda(quando, [&b] { b.linha.derruba(); });
+        const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("123"));
+        QVERIFY(!b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
+        QCOMPARE(b.caixa.quantidade(), 1);
+        QVERIFY(b.caixa.ultimo().texto.contains(QStringLiteral("modem foi interrompida")));
     }
 
     void servicoDesliga()
