@@ -161,10 +161,8 @@ bool Modulo::Discar()
             CaixaMensagem::Icone::Informacao);
         break;
     default:
-        // A line that vanished is told once, by the transmission, not as a time-out too.
-        if (!m_modem.perdida())
-            erro(QStringLiteral("Modem Time Out: Tempo de espera esgostado."),
-                CaixaMensagem::Icone::Critico);
+        erro(QStringLiteral("Modem Time Out: Tempo de espera esgostado."),
+            CaixaMensagem::Icone::Critico);
         break;
     }
     Espera(0.2);
