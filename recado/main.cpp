@@ -19,9 +19,8 @@ int main(int argc, char *argv[])
     Remetente remetente(conexao, caixa, servidorPadrao());
     DialogoMensagem dialogo(remetente, caixa);
     QObject::connect(&dialogo, &QDialog::finished, &app, &QCoreApplication::quit);
-    // Connect before showing: a failure is reported first, then the dialog opens without
-    // "&Enviar".
-    dialogo.inicia();
+    // The window first: connecting may take as long as the server keeps us waiting.
     dialogo.show();
+    dialogo.inicia();
     return app.exec();
 }

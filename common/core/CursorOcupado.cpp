@@ -7,11 +7,11 @@ namespace {
 int g_ativos = 0;
 }
 
-CursorOcupado::CursorOcupado()
+CursorOcupado::CursorOcupado(Qt::CursorShape forma)
 {
     ++g_ativos;
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        QGuiApplication::setOverrideCursor(forma);
         m_ligado = true;
     }
 }

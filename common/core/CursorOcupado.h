@@ -1,12 +1,15 @@
 #pragma once
 
+#include <Qt>
+
 // Shows the busy (hourglass) pointer over the whole application for its lifetime and
 // always restores the previous pointer, however the scope is left. Guards nest.
 // Without a GUI application (a core test on QCoreApplication) it does nothing.
 class CursorOcupado
 {
 public:
-    CursorOcupado();
+    // Qt::BusyCursor for work that goes on while the window still answers the user.
+    explicit CursorOcupado(Qt::CursorShape forma = Qt::WaitCursor);
     ~CursorOcupado();
     CursorOcupado(const CursorOcupado &) = delete;
     CursorOcupado &operator=(const CursorOcupado &) = delete;

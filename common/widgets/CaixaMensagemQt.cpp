@@ -4,8 +4,8 @@
 #include <QCursor>
 #include <QMessageBox>
 
-CaixaMensagem::Resposta CaixaMensagemQt::mostra(const QString &titulo, const QString &texto,
-                                                Icone icone, Botoes botoes)
+CaixaMensagem::Resposta CaixaMensagemQt::mostra(
+    const QString &titulo, const QString &texto, Icone icone, Botoes botoes)
 {
     QMessageBox::Icon qicone = QMessageBox::NoIcon;
     switch (icone) {
@@ -16,7 +16,13 @@ CaixaMensagem::Resposta CaixaMensagemQt::mostra(const QString &titulo, const QSt
     case Icone::Pergunta: qicone = QMessageBox::Question; break;
     }
     QWidget *pai = m_pai ? m_pai.data() : QApplication::activeWindow();
-    QMessageBox caixa(qicone, titulo, texto, QMessageBox::NoButton, pai);
+    // What the user typed is shown as typed: "<b>" stays brackets, never bold. The label
+    // breaks lines only at LF, so a CR LF pair or a lone CR becomes one LF.
+    QString linhas = texto;
+    linhas.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    linhas.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox caixa(qicone, titulo, linhas, QMessageBox::NoButton, pai);
+    caixa.setTextFormat(Qt::PlainText);
     if (botoes == Botoes::SimNao) {
         caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         caixa.setDefaultButton(QMessageBox::Yes);

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <memory>
+#include <vector>
 
 namespace Configuracao {
 
@@ -24,15 +26,31 @@ std::optional<QString> LeLinha(const QString &pastaPrograma, const QString &arqu
 
 bool GravaLinha(const QString &pastaPrograma, const QString &arquivo, const QString &linha)
 {
-    QSaveFile f(QDir(pastaPrograma).filePath(arquivo));
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = cp1252::codifica(linha) + "\r\n";
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
+    return GravaLinhas(pastaPrograma, {{arquivo, linha}});
+}
+
+bool GravaLinhas(const QString &pastaPrograma, const QList<LinhaDeArquivo> &linhas, QString *falhou)
+{
+    // A save file not committed is discarded when it goes out of scope.
+    std::vector<std::unique_ptr<QSaveFile>> novos;
+    for (const auto &[arquivo, linha] : linhas) {
+        auto f = std::make_unique<QSaveFile>(QDir(pastaPrograma).filePath(arquivo));
+        const QByteArray bytes = cp1252::codifica(linha) + "\r\n";
+        if (!f->open(QIODevice::WriteOnly) || f->write(bytes) != bytes.size() || !f->flush()) {
+            if (falhou)
+                *falhou = arquivo;
+            return false;
+        }
+        novos.push_back(std::move(f));
     }
-    return f.commit();
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        if (!novos[static_cast<size_t>(i)]->commit()) {
+            if (falhou)
+                *falhou = linhas[i].first;
+            return false;
+        }
+    }
+    return true;
 }
 
 QString LeCaminhoWord(const QString &pastaPrograma)

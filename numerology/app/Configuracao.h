@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 class CaixaMensagem;
 
@@ -24,6 +26,14 @@ std::optional<QString> LeLinha(const QString &pastaPrograma, const QString &arqu
 
 // Replaces the file with one line; false when it cannot be written.
 bool GravaLinha(const QString &pastaPrograma, const QString &arquivo, const QString &linha);
+
+// Replaces several files with one line each, all or none: every new file is written aside
+// first, and only when all of them could be written do they take the old ones' places.
+// False when one could not be written (its name in `falhou`); then none was replaced,
+// unless the last step, a rename inside the folder, failed for one of them.
+using LinhaDeArquivo = std::pair<QString, QString>; // file name, its line
+bool GravaLinhas(
+    const QString &pastaPrograma, const QList<LinhaDeArquivo> &linhas, QString *falhou = nullptr);
 
 // CaminhoWord: the line of "Vistral.Dat", which is created with the default when missing or
 // empty (the default is used even if the folder cannot be written).

@@ -83,6 +83,7 @@ frmEntraDados::frmEntraDados(CaixaMensagem &caixa, QWidget *pai)
         botao->setIconSize(QSize(32, 32));
         botao->setMinimumSize(48, 44);
         botao->setAutoDefault(false);
+        botao->installEventFilter(this);
     }
     connect(m_cmdOkay, &QPushButton::clicked, this, &frmEntraDados::cmdOkay_Click);
     connect(m_cmdCancelar, &QPushButton::clicked, this, &frmEntraDados::cmdCancelar_Click);
@@ -176,6 +177,15 @@ bool frmEntraDados::eventFilter(QObject *objeto, QEvent *evento)
         if (evento->type() == QEvent::InputMethod
             && temCaractereAlto(static_cast<QInputMethodEvent *>(evento)->commitString())) {
             QApplication::beep();
+            return true;
+        }
+    } else if ((objeto == m_cmdOkay || objeto == m_cmdCancelar)
+        && evento->type() == QEvent::KeyPress) {
+        // A button that is not auto-default ignores Enter and the dialog would hand it to
+        // the default button, so that Enter on Cancelar ran the analysis.
+        const int tecla = static_cast<QKeyEvent *>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            static_cast<QPushButton *>(objeto)->click();
             return true;
         }
     } else if (objeto == m_mskDataNasc && evento->type() == QEvent::FocusIn) {

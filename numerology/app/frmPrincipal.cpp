@@ -334,10 +334,12 @@ void frmPrincipal::mnuAjudaPrograma_Click()
 void frmPrincipal::mnuOpcoes_Click()
 {
     frmOpcoes opcoes(m_pastaPrograma, CaminhoWord, *m_caixa, this);
-    if (opcoes.exec() != QDialog::Accepted)
-        return;
-    CaminhoWord = opcoes.caminhoWord();
-    UsarInternet = opcoes.usarInternet();
+    opcoes.exec();
+    // The files are the truth, also after a write that failed half-way: memory follows them.
+    if (const auto caminho = Configuracao::LeLinha(m_pastaPrograma, Configuracao::ArquivoWord))
+        CaminhoWord = *caminho;
+    if (const auto internet = Configuracao::LeLinha(m_pastaPrograma, Configuracao::ArquivoInternet))
+        UsarInternet = *internet == QLatin1String("S");
 }
 
 void frmPrincipal::cmdSair_Click()

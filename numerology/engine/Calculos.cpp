@@ -60,15 +60,15 @@ int valorNumerico(QStringView texto)
 
 int ReduzNumero(qint64 n)
 {
-    if (n < 0)
-        n = -n;
-    while (n >= 10) {
-        qint64 soma = 0;
-        for (; n > 0; n /= 10)
-            soma += n % 10;
-        n = soma;
+    // The magnitude in unsigned arithmetic: negating the most negative value overflows.
+    quint64 m = n < 0 ? 0 - static_cast<quint64>(n) : static_cast<quint64>(n);
+    while (m >= 10) {
+        quint64 soma = 0;
+        for (; m > 0; m /= 10)
+            soma += m % 10;
+        m = soma;
     }
-    return static_cast<int>(n);
+    return static_cast<int>(m);
 }
 
 int ValorLetra(QChar c)
@@ -101,7 +101,7 @@ int NumeroEuSilencioso(const QString &nome)
     return somaReduzida(nome, ValorConsoante);
 }
 
-int AnoMudancaCiclo(int anoNascimento, int numeroMes, int numeroDia, int k)
+int AnoMudancaCiclo(quint16 anoNascimento, quint8 numeroMes, quint8 numeroDia, quint8 k)
 {
     const int md = ReduzNumero(numeroMes + numeroDia);
     const int x = ReduzNumero(md + ReduzNumero(anoNascimento + k));
@@ -134,8 +134,12 @@ NumerosNascimento CalculaNumerosNascimento(const QString &dataNascimento)
     n.cicloFormativo = n.numeroMes;
     n.cicloProdutivo = n.numeroDia;
     n.cicloColheita = n.numeroAno;
-    n.anoCicloProdutivo = AnoMudancaCiclo(n.anoNascimento, n.numeroMes, n.numeroDia, 27);
-    n.anoCicloColheita = AnoMudancaCiclo(n.anoNascimento, n.numeroMes, n.numeroDia, 57);
+    // Four digits and single digits: the narrow types of AnoMudancaCiclo hold them all.
+    const auto ano = static_cast<quint16>(n.anoNascimento);
+    const auto mes = static_cast<quint8>(n.numeroMes);
+    const auto dia = static_cast<quint8>(n.numeroDia);
+    n.anoCicloProdutivo = AnoMudancaCiclo(ano, mes, dia, 27);
+    n.anoCicloColheita = AnoMudancaCiclo(ano, mes, dia, 57);
 
     n.apices[0] = ReduzNumero(n.numeroMes + n.numeroDia);
     n.apices[1] = ReduzNumero(n.numeroDia + n.numeroAno);

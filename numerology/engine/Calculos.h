@@ -57,8 +57,10 @@ struct NumerosNascimento
 NumerosNascimento CalculaNumerosNascimento(const QString &dataNascimento);
 
 // Year in which a life cycle changes: birth year + k moved to the nearest year whose
-// personal year is 1 (k = 27 for the productive cycle, 57 for the harvest cycle).
-int AnoMudancaCiclo(int anoNascimento, int numeroMes, int numeroDia, int k);
+// personal year is 1 (k = 27 for the productive cycle, 57 for the harvest cycle). The
+// narrow types keep every sum far inside an int: a birth year has four digits, the month
+// and day numbers one.
+int AnoMudancaCiclo(quint16 anoNascimento, quint8 numeroMes, quint8 numeroDia, quint8 k);
 
 // Universal and personal numbers of one day for a person.
 struct NumerosDoDia

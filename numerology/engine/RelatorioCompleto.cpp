@@ -155,7 +155,7 @@ QString secoesDoNome(const NumerosNome &n, const QString &pasta)
     const bool temVogal = n.indicePrimeiraVogal > 0;
     secoes += Introducao(11, pasta)
         + SecaoPadrao(QStringLiteral("Interpretação da Primeira Vogal: "),
-            temVogal ? QString(n.primeiraVogal) : QStringLiteral(" "),
+            temVogal ? QString(n.primeiraVogal) : QString(),
             temVogal ? texto(n.indicePrimeiraVogal, Arq::INTVOG, pasta)
                      : QStringLiteral("O nome informado não contém vogais; não há "
                                       "Primeira Vogal a interpretar."));

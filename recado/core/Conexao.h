@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
+#include <functional>
 
 // One TCP stream to the maker's server, opened once and used for one request.
 // The sender reports failures to the user; a connection only says what went wrong.
@@ -21,6 +23,18 @@ public:
 
     // Resolves `host`, takes its first IPv4 address and connects to `porta`. Blocks.
     virtual Resultado abre(const QByteArray &host, quint16 porta) = 0;
+
+    // Opens as abre() does, but returns at once: `pronto` is called later from the event
+    // loop of `contexto`'s thread with the result, never after `contexto` is gone. This
+    // plain version runs abre() from that event loop; a real connection waits elsewhere.
+    virtual void abreSemBloquear(const QByteArray &host, quint16 porta, QObject *contexto,
+        std::function<void(Resultado)> pronto)
+    {
+        QMetaObject::invokeMethod(
+            contexto, [this, host, porta, pronto] { pronto(abre(host, porta)); },
+            Qt::QueuedConnection);
+    }
+
     // Sends every byte; returns 0 or the system's error number.
     virtual int envia(const QByteArray &bytes) = 0;
     // Closes without reading anything the server may have answered. Harmless when closed.

@@ -16,7 +16,17 @@ Remetente::Remetente(Conexao &conexao, CaixaMensagem &caixa, Servidor servidor)
 
 bool Remetente::conecta()
 {
-    const Conexao::Resultado r = m_conexao.abre(m_servidor.host, m_servidor.porta);
+    return relata(m_conexao.abre(m_servidor.host, m_servidor.porta));
+}
+
+void Remetente::conectaSemBloquear(QObject *contexto, std::function<void(bool)> pronto)
+{
+    m_conexao.abreSemBloquear(m_servidor.host, m_servidor.porta, contexto,
+        [this, pronto = std::move(pronto)](Conexao::Resultado r) { pronto(relata(r)); });
+}
+
+bool Remetente::relata(const Conexao::Resultado &r)
+{
     switch (r.etapa) {
     case Conexao::Etapa::Nenhuma: return true;
     case Conexao::Etapa::Socket:

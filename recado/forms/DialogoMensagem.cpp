@@ -1,12 +1,14 @@
 #include "DialogoMensagem.h"
 
 #include "CaixaMensagem.h"
+#include "Cp1252.h"
 #include "CursorOcupado.h"
 #include "Figuras.h"
 #include "Pedido.h"
 #include "Remetente.h"
 #include "Textos.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -78,14 +80,16 @@ DialogoMensagem::DialogoMensagem(Remetente &remetente, CaixaMensagem &caixa, QWi
     m_texto->setFocus();
 }
 
+DialogoMensagem::~DialogoMensagem() = default;
+
 void DialogoMensagem::inicia()
 {
-    bool conectado;
-    {
-        CursorOcupado ocupado;
-        conectado = m_remetente.conecta();
-    }
-    m_enviar->setEnabled(conectado);
+    m_enviar->setEnabled(false);
+    m_conectando = std::make_unique<CursorOcupado>(Qt::BusyCursor);
+    m_remetente.conectaSemBloquear(this, [this](bool conectado) {
+        m_conectando.reset();
+        m_enviar->setEnabled(conectado);
+    });
 }
 
 // Enter, Tab and Escape belong to the dialog while it is active. Message boxes are
@@ -120,8 +124,31 @@ void DialogoMensagem::aoEnter(QObject *origem)
     }
 }
 
+// The request carries Windows-1252 bytes: a character it cannot hold would be sent as
+// something else than the confirmation showed. However it came in (key, paste, drop,
+// input method), it is taken out again at once, with a beep.
+void DialogoMensagem::recusaForaDoCp1252()
+{
+    const QString texto = m_texto->toPlainText();
+    if (cp1252::representavel(texto))
+        return;
+    const QSignalBlocker bloqueio(m_texto);
+    QTextCursor cursor(m_texto->document());
+    cursor.beginEditBlock();
+    for (qsizetype i = texto.size() - 1; i >= 0; --i) {
+        if (cp1252::representavel(texto.at(i).unicode()))
+            continue;
+        cursor.setPosition(static_cast<int>(i));
+        cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    QApplication::beep();
+}
+
 void DialogoMensagem::aoMudarTexto()
 {
+    recusaForaDoCp1252();
     const QString texto = m_texto->toPlainText();
     if (texto.size() < LimiteMensagem)
         return;
@@ -152,6 +179,7 @@ void DialogoMensagem::aoEnviar()
 
 void DialogoMensagem::done(int resultado)
 {
+    m_conectando.reset();
     m_remetente.fecha();
     QDialog::done(resultado);
 }

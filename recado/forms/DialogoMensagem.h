@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 class CaixaMensagem;
+class CursorOcupado;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -17,8 +19,11 @@ class DialogoMensagem : public QDialog
 
 public:
     DialogoMensagem(Remetente &remetente, CaixaMensagem &caixa, QWidget *pai = nullptr);
+    ~DialogoMensagem() override;
 
-    // Connects to the server; without a connection "&Enviar" stays disabled.
+    // Starts connecting to the server and returns at once: the dialog answers the user
+    // meanwhile, under the busy pointer. "&Enviar" is enabled once connected; without a
+    // connection it stays disabled, after the failure's messages.
     void inicia();
 
 protected:
@@ -26,6 +31,7 @@ protected:
     void done(int resultado) override;
 
 private:
+    void recusaForaDoCp1252();
     void aoMudarTexto();
     void aoEnviar();
     void aoEnter(QObject *origem);
@@ -36,4 +42,5 @@ private:
     QPushButton *m_enviar;
     QPushButton *m_cancelar;
     QLabel *m_figura;
+    std::unique_ptr<CursorOcupado> m_conectando; // while the connection is being opened
 };

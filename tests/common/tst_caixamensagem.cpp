@@ -1,4 +1,5 @@
 #include "CaixaMensagemGravada.h"
+#include "CaixaMensagemQt.h"
 #include "CursorOcupado.h"
 #include "TraducaoQt.h"
 
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <stdexcept>
 
 class TestCaixaMensagem : public QObject
@@ -45,6 +47,25 @@ private Q_SLOTS:
         }
         QVERIFY(!CursorOcupado::ativo());
         QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // Typed text shows as typed: markup stays visible, and CR LF or a lone CR is one LF.
+    void caixaRealMostraTextoSimples()
+    {
+        QString visto;
+        Qt::TextFormat formato = Qt::RichText;
+        QTimer::singleShot(0, [&] {
+            auto *caixa = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(caixa);
+            visto = caixa->text();
+            formato = caixa->textFormat();
+            caixa->button(QMessageBox::Ok)->click();
+        });
+        CaixaMensagemQt().mostra(QStringLiteral("Erro:"),
+            QStringLiteral("Oi <b>tudo</b> bem\r\nlinha dois\rlinha três"),
+            CaixaMensagem::Icone::Informacao);
+        QCOMPARE(visto, QStringLiteral("Oi <b>tudo</b> bem\nlinha dois\nlinha três"));
+        QCOMPARE(formato, Qt::PlainText);
     }
 
     void botoesPadraoEmPortugues()

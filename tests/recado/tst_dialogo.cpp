@@ -1,4 +1,5 @@
 #include "CaixaMensagemGravada.h"
+#include "CaixaMensagemQt.h"
 #include "ConexaoFalsa.h"
 #include "ConexaoSocket.h"
 #include "DialogoMensagem.h"
@@ -7,12 +8,23 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <arpa/inet.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
 
 using Resposta = CaixaMensagem::Resposta;
 
@@ -26,8 +38,9 @@ struct Programa
     {
         dialogo = std::make_unique<DialogoMensagem>(remetente, caixa);
         fim = std::make_unique<QSignalSpy>(dialogo.get(), &QDialog::finished);
-        dialogo->inicia();
         dialogo->show();
+        dialogo->inicia();
+        QCoreApplication::processEvents(); // the scripted connection answers at once
         QApplication::setActiveWindow(dialogo.get());
         texto()->setFocus();
     }
@@ -76,9 +89,9 @@ private slots:
         CaixaMensagemGravada caixa;
         Remetente remetente(conexao, caixa, {"127.0.0.1", ServidorLocal::portaFechada(), "12345"});
         DialogoMensagem dialogo(remetente, caixa);
-        dialogo.inicia();
         dialogo.show();
-        QCOMPARE(caixa.textos(),
+        dialogo.inicia();
+        QTRY_COMPARE(caixa.textos(),
             QStringList({QStringLiteral("A conexão foi forçadamente cancelada..."),
                 QStringLiteral("Erro: Connection refused.")}));
         QCOMPARE(caixa.registros().at(0).titulo, QStringLiteral("Erro:"));
@@ -96,6 +109,85 @@ private slots:
         QVERIFY(dialogo.isVisible());
         QTest::keyClick(texto, Qt::Key_Escape);
         QVERIFY(!dialogo.isVisible());
+    }
+
+    // A server that never answers (a listener whose backlog is full: the system drops the
+    // next connection attempts) must not hide or freeze the window while recado waits.
+    void opensAtOnceWhileTheServerKeepsItWaiting()
+    {
+        sockaddr_in endereco{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        auto *bruto = reinterpret_cast<sockaddr *>(&endereco);
+        socklen_t tamanho = sizeof endereco;
+        std::vector<int> fds{::socket(AF_INET, SOCK_STREAM, 0)};
+        const auto fecha = qScopeGuard([&] { std::for_each(fds.begin(), fds.end(), ::close); });
+        QVERIFY(::bind(fds[0], bruto, tamanho) == 0 && ::listen(fds[0], 0) == 0
+            && ::getsockname(fds[0], bruto, &tamanho) == 0);
+        for (int i = 0; i < 3; ++i) {
+            fds.push_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
+            ::connect(fds.back(), bruto, tamanho);
+        }
+        ConexaoSocket conexao(1000);
+        CaixaMensagemGravada caixa;
+        Remetente remetente(conexao, caixa, {"127.0.0.1", ntohs(endereco.sin_port), "12345"});
+        DialogoMensagem dialogo(remetente, caixa);
+        auto *texto = dialogo.findChild<QPlainTextEdit *>("txtMensagem");
+        auto *enviar = dialogo.findChild<QPushButton *>("cmdEnviar");
+        QElapsedTimer relogio;
+        relogio.start();
+        dialogo.show();
+        dialogo.inicia();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
+        QTest::keyClicks(texto, "Oi tudo bem");
+        QCOMPARE(texto->toPlainText(), QStringLiteral("Oi tudo bem"));
+        QVERIFY2(relogio.elapsed() < 200, qPrintable(QString::number(relogio.elapsed())));
+        QVERIFY(!enviar->isEnabled() && caixa.quantidade() == 0);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+
+        // Then the failure goes as any other: its message, only "&Cancelar" left.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            caixa.textos(), QStringList{QStringLiteral("Erro: Connection timed out.")}, 10000);
+        QVERIFY(!enviar->isEnabled() && dialogo.isVisible() && !QGuiApplication::overrideCursor());
+    }
+
+    // The request is Windows-1252: what it cannot hold never enters the box.
+    void onlyWindows1252CharactersEnter()
+    {
+        ConexaoFalsa conexao;
+        Programa p(conexao);
+        for (const QChar c : QStringLiteral("Oi ☺ ação €")) {
+            QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(p.texto(), &tecla);
+        }
+        QApplication::clipboard()->setText(QStringLiteral(" x😀y"));
+        p.texto()->paste();
+        QCOMPARE(p.texto()->toPlainText(), QStringLiteral("Oi  ação € xy"));
+    }
+
+    // The real message box shows the text as typed, never as formatted text.
+    void confirmationShowsTheTextAsTyped()
+    {
+        ConexaoFalsa conexao;
+        CaixaMensagemQt caixa;
+        Remetente remetente(conexao, caixa, {"www.exemplo.com.br", 80, "54321"});
+        DialogoMensagem dialogo(remetente, caixa);
+        dialogo.show();
+        dialogo.inicia();
+        QTRY_VERIFY(dialogo.findChild<QPushButton *>("cmdEnviar")->isEnabled());
+        QTest::keyClicks(dialogo.findChild<QPlainTextEdit *>("txtMensagem"), "Oi <b>tudo</b> bem");
+        QString visto;
+        Qt::TextFormat formato = Qt::RichText;
+        QTimer::singleShot(0, [&] {
+            auto *pergunta = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(pergunta);
+            visto = pergunta->text();
+            formato = pergunta->textFormat();
+            pergunta->button(QMessageBox::No)->click();
+        });
+        dialogo.findChild<QPushButton *>("cmdEnviar")->click();
+        QCOMPARE(visto,
+            QStringLiteral("Confirma o envio da mensagem \"Oi <b>tudo</b> bem\" para Quorvane®?"));
+        QCOMPARE(formato, Qt::PlainText);
+        QCOMPARE(conexao.envios, 0);
     }
 
     void minimumLength_data()

@@ -4,11 +4,22 @@
 #include "DocumentoRtf.h"
 
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryFile>
+#include <unistd.h>
+
+namespace {
+
+const QString kPrefixo = QStringLiteral("Vistral-");
+// An earlier export younger than this may still be on its way into a word processor that
+// is starting; older ones it has long read.
+constexpr qint64 kIdadeMinimaSegundos = 60;
+
+} // namespace
 
 bool ExportaWord::exporta(const OrigemRelatorio &origem, const QString &caminhoWord)
 {
@@ -45,10 +56,27 @@ bool ExportaWord::exporta(const OrigemRelatorio &origem, const QString &caminhoW
     return true;
 }
 
+QString ExportaWord::pasta() const
+{
+    return m_pastaTemporaria.isEmpty() ? QDir::tempPath() : m_pastaTemporaria;
+}
+
+void ExportaWord::apagaExportacoesAntigas() const
+{
+    const QDateTime limite = QDateTime::currentDateTime().addSecs(-kIdadeMinimaSegundos);
+    const QFileInfoList antigas = QDir(pasta()).entryInfoList(
+        {kPrefixo + QStringLiteral("??????.rtf")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &antiga : antigas) {
+        // The folder is shared: another user's exports are his to keep.
+        if (antiga.ownerId() == ::getuid() && antiga.lastModified() < limite)
+            QFile::remove(antiga.filePath());
+    }
+}
+
 QString ExportaWord::gravaTemporario(const QString &texto) const
 {
-    const QString pasta = m_pastaTemporaria.isEmpty() ? QDir::tempPath() : m_pastaTemporaria;
-    QTemporaryFile arquivo(pasta + QStringLiteral("/Vistral-XXXXXX.rtf"));
+    apagaExportacoesAntigas();
+    QTemporaryFile arquivo(pasta() + QLatin1Char('/') + kPrefixo + QStringLiteral("XXXXXX.rtf"));
     // The word processor reads the file after we return: it must outlive this object.
     arquivo.setAutoRemove(false);
     if (!arquivo.open())

@@ -7,7 +7,8 @@ class CaixaMensagem;
 // Hands a report to the word processor: the program at `caminhoWord` is started with the
 // report as a new document (a temporary RTF file given as its argument), and the report is
 // also put on the clipboard so that it can be pasted anywhere. It does not wait for the
-// word processor nor check what it does with the file; the file stays for it to read.
+// word processor nor check what it does with the file; the file stays for it to read, and
+// this user's exports that the word processor has long read go at the next export.
 class ExportaWord
 {
 public:
@@ -22,6 +23,8 @@ public:
     bool exporta(const OrigemRelatorio &origem, const QString &caminhoWord);
 
 private:
+    QString pasta() const;
+    void apagaExportacoesAntigas() const;
     QString gravaTemporario(const QString &texto) const;
 
     CaixaMensagem &m_caixa;

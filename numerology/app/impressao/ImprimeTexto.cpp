@@ -29,6 +29,13 @@ QString JustificaLinha(const QString &linha)
 QStringList ImprimeTexto(const QString &texto)
 {
     QStringList linhas;
+    // A carriage return counts while a line is measured, as the layout has always done, but
+    // it is never printed: CRs that pile up before a line feed (or stand alone) would
+    // otherwise push a line past 75 columns or reach the printer as a control character.
+    const auto imprime = [&linhas](QString linha, bool justifica) {
+        linha.remove(QLatin1Char('\r'));
+        linhas.append(kMargem + (justifica ? JustificaLinha(linha) : linha));
+    };
     QString atual;
     // Position (1-based) of the last blank of `atual`; 0 when it has none. It is cleared
     // with every printed line, so a cut never uses a blank of a line already printed.
@@ -41,36 +48,33 @@ QStringList ImprimeTexto(const QString &texto)
 
         if (c == QLatin1Char('\n')) {
             atual.chop(1);
-            if (atual.endsWith(QLatin1Char('\r')))
-                atual.chop(1);
-            linhas.append(kMargem + atual);
+            imprime(atual, false);
             atual.clear();
             ultimoBranco = 0;
         } else if (atual.size() > kColunas && c == QLatin1Char(' ')) {
-            linhas.append(kMargem + atual.left(kColunas));
+            imprime(atual.left(kColunas), false);
             atual.clear();
             ultimoBranco = 0;
         } else if (atual.size() > kColunas) {
             // A carriage return counts as a character here too: a line of exactly 75
             // characters ending in CR LF loses its last word to the next line.
             if (ultimoBranco > 1) {
-                linhas.append(kMargem + JustificaLinha(atual.left(ultimoBranco - 1)));
+                imprime(atual.left(ultimoBranco - 1), true);
                 atual.remove(0, ultimoBranco);
             } else if (c == QLatin1Char('\r')) {
                 // Nothing to break at: the line feed that follows prints the 75 whole,
                 // rather than an empty line after them.
                 continue;
             } else {
-                linhas.append(kMargem + atual.left(kColunas));
+                imprime(atual.left(kColunas), false);
                 atual.remove(0, kColunas);
             }
             ultimoBranco = 0;
         }
     }
-    if (atual.endsWith(QLatin1Char('\r')))
-        atual.chop(1);
+    atual.remove(QLatin1Char('\r'));
     if (!atual.isEmpty())
-        linhas.append(kMargem + atual);
+        imprime(atual, false);
     return linhas;
 }
 

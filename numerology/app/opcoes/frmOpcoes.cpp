@@ -107,21 +107,19 @@ void frmOpcoes::cmdAlterarMicroWord_Click()
 
 void frmOpcoes::cmdRetornar_Click()
 {
-    const QList<QPair<QString, QString>> arquivos = {
-        {Configuracao::ArquivoWord, m_txtDiretorioWord->text()},
-        {Configuracao::ArquivoDicas, simOuNao(m_chkDicas)},
-        {Configuracao::ArquivoInternet, simOuNao(m_chkInternet)},
-    };
-    for (const auto &[nome, linha] : arquivos) {
-        if (!Configuracao::GravaLinha(m_pasta, nome, linha)) {
-            // The dialog stays open with the user's choices, so nothing is lost.
-            m_caixa.mostra(QStringLiteral("Erro:"),
-                QStringLiteral("Não foi possível gravar as opções no arquivo \"%1\" "
-                               "da pasta do programa.")
-                    .arg(nome),
-                CaixaMensagem::Icone::Critico);
-            return;
-        }
+    QString falhou;
+    if (!Configuracao::GravaLinhas(m_pasta,
+            {{Configuracao::ArquivoWord, m_txtDiretorioWord->text()},
+                {Configuracao::ArquivoDicas, simOuNao(m_chkDicas)},
+                {Configuracao::ArquivoInternet, simOuNao(m_chkInternet)}},
+            &falhou)) {
+        // No file was replaced and the dialog stays open with the user's choices.
+        m_caixa.mostra(QStringLiteral("Erro:"),
+            QStringLiteral("Não foi possível gravar as opções no arquivo \"%1\" "
+                           "da pasta do programa.")
+                .arg(falhou),
+            CaixaMensagem::Icone::Critico);
+        return;
     }
     accept();
 }

@@ -9,8 +9,8 @@ class QLineEdit;
 
 // The options dialog: tip of the day at start, Internet resources, and the word
 // processor's path (changed only through the file dialog). "O&k" rewrites
-// "Vistral.Dat", "dicas.inc" and "enableit.dat", in this order, and accepts; the close
-// box discards every change. The caller takes the new values from it after "O&k".
+// "Vistral.Dat", "dicas.inc" and "enableit.dat", all three or none, and accepts; when
+// they cannot be written it says so and stays open. The close box discards every change.
 class frmOpcoes : public QDialog
 {
     Q_OBJECT

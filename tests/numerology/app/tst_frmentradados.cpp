@@ -171,6 +171,32 @@ private Q_SLOTS:
         }
     }
 
+    // Once the date box made cmdOkay the default, Enter on a focused button still presses
+    // that button: Cancelar never runs the analysis.
+    void enterNoBotaoComFocoPressionaEle_data()
+    {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<int>("resultado");
+        QTest::newRow("cmdOkay") << 1 << int(QDialog::Accepted);
+        QTest::newRow("cmdCancelar") << 2 << int(QDialog::Rejected);
+    }
+    void enterNoBotaoComFocoPressionaEle()
+    {
+        QFETCH(int, tabs);
+        QFETCH(int, resultado);
+        Dialogo d;
+        QTest::keyClicks(d.nome, QStringLiteral("Ana"));
+        QTest::keyClick(d.nome, Qt::Key_Return);
+        QTest::keyClicks(d.data, QStringLiteral("25121970"));
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), tabs == 1 ? d.okay : d.cancelar);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!d.janela.isVisible());
+        QCOMPARE(d.janela.result(), resultado);
+        QCOMPARE(d.caixa.quantidade(), 0);
+    }
+
     void cancelarRecusa()
     {
         Dialogo d;

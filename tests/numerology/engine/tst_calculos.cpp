@@ -1,6 +1,8 @@
 #include "engine/Calculos.h"
 
 #include <QTest>
+#include <limits>
+#include <tuple>
 
 using namespace Variaveis_Globais;
 
@@ -24,6 +26,9 @@ private Q_SLOTS:
         QTest::newRow("1970") << qint64(1970) << 8;
         QTest::newRow("1999 em três passos") << qint64(1999) << 1;
         QTest::newRow("além de 16 bits") << qint64(40000) << 4;
+        QTest::newRow("negativo conta pelo valor absoluto") << qint64(-1970) << 8;
+        QTest::newRow("o maior") << std::numeric_limits<qint64>::max() << 7;
+        QTest::newRow("o mais negativo") << std::numeric_limits<qint64>::min() << 8;
     }
     void reducao()
     {
@@ -233,6 +238,19 @@ private Q_SLOTS:
                     QVERIFY(mudanca >= ano + k - 3 && mudanca <= ano + k + 5);
                 }
             }
+        }
+    }
+
+    // The narrow parameters at their extremes: still personal year 1, near birth year + k.
+    void mudancaDeCicloNosExtremos()
+    {
+        for (const auto &[ano, numero, k] :
+            {std::tuple{1, 1, 27}, {65535, 9, 57}, {65535, 255, 255}}) {
+            const auto n = static_cast<quint8>(numero);
+            const int mudanca
+                = AnoMudancaCiclo(static_cast<quint16>(ano), n, n, static_cast<quint8>(k));
+            QVERIFY(mudanca >= ano + k - 3 && mudanca <= ano + k + 5);
+            QCOMPARE(ReduzNumero(ReduzNumero(2 * numero) + ReduzNumero(mudanca)), 1);
         }
     }
 

@@ -192,7 +192,7 @@ private Q_SLOTS:
             QStringLiteral("Interpretações da Expressão: 0"),
             QStringLiteral("Interpretações do Impulso da Alma: 0"),
             QStringLiteral("O Eu Silencioso: 0"),
-            QStringLiteral("Interpretação da Primeira Vogal:  "),
+            QStringLiteral("Interpretação da Primeira Vogal: "),
             QStringLiteral("Interpretações da Característica do Nome: 0"),
         };
         for (const QString &titulo : titulos) {

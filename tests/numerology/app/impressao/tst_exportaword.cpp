@@ -2,11 +2,13 @@
 #include "app/impressao/ExportaWord.h"
 
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -65,6 +67,35 @@ private Q_SLOTS:
         QVERIFY(documento.contains(
             "An\\'e1lise Numerol\\'f3gica:\\par\r\n\\par\r\nNome: ANA SOUZA\\par"));
         QVERIFY(documento.contains("\\{chaves\\}\\par\r\n}"));
+    }
+
+    // The temporary folder does not fill: this user's exports the word processor has long
+    // read go at the next export; a young one, another user's and other files stay.
+    void exportacoesAntigasSaoApagadas()
+    {
+        QDir tmp(m_pasta->filePath(QStringLiteral("tmp")));
+        const auto cria = [&tmp](const char *nome, qint64 idade) {
+            QFile f(tmp.filePath(QString::fromLatin1(nome)));
+            return f.open(QIODevice::WriteOnly)
+                && f.setFileTime(QDateTime::currentDateTime().addSecs(-idade),
+                    QFileDevice::FileModificationTime);
+        };
+        QVERIFY(cria("Vistral-antiga.rtf", 3600) && cria("Vistral-recnte.rtf", 5)
+            && cria("Vistral-notas do dia.rtf", 3600) && cria("Vistral-alheia.rtf", 3600));
+        QStringList ficam = {QStringLiteral("Vistral-alheia.rtf"),
+            QStringLiteral("Vistral-notas do dia.rtf"), QStringLiteral("Vistral-recnte.rtf")};
+        // Only root can give a file to another user; elsewhere that case is left out.
+        if (::chown(QFile::encodeName(tmp.filePath(ficam[0])), ::getuid() + 1, ::getgid()) != 0)
+            QVERIFY(tmp.remove(ficam.takeFirst()));
+
+        CaixaMensagemGravada caixa;
+        ExportaWord exporta(caixa);
+        exporta.usaPastaTemporaria(tmp.path());
+        QVERIFY(exporta.exporta(kRelatorio, QStringLiteral("/bin/true")));
+        QStringList depois = tmp.entryList(QDir::Files);
+        for (const QString &nome : ficam)
+            QVERIFY2(depois.removeOne(nome), qPrintable(nome));
+        QCOMPARE(depois.size(), 1); // the new export
     }
 
     void programaQueNaoIniciaAvisaOUsuario_data()

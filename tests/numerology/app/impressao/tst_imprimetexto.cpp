@@ -92,6 +92,11 @@ private Q_SLOTS:
             << QStringList{kMargem + QStringLiteral("uma linha"), kMargem + QString(75, u'a'),
                    kMargem + QString(10, u'b') + QStringLiteral(" depois"),
                    kMargem + QStringLiteral("fim")};
+        QTest::newRow("CRs acumulados antes da quebra não alongam a linha")
+            << QString(75, u'a') + QStringLiteral("\r\r\r\nfim\r\r\n")
+            << QStringList{kMargem + QString(75, u'a'), kMargem + QStringLiteral("fim")};
+        QTest::newRow("CR solto nunca é impresso") << QStringLiteral(
+            "ab\rcd\r\r\ne\r") << QStringList{kMargem + QStringLiteral("abcd"), kMargem + u'e'};
         QTest::newRow("texto sem quebra final não se perde")
             << QStringLiteral("a\r\nb") << QStringList{kMargem + u'a', kMargem + u'b'};
     }

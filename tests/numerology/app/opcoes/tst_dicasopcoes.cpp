@@ -36,6 +36,7 @@ private Q_SLOTS:
         QVERIFY(grava("Vistral.Dat", "/opt/escritorio/editor"));
         QVERIFY(grava("dicas.inc", "S"));
         QVERIFY(grava("enableit.dat", "N"));
+        m_caixa.limpa();
     }
 
     void dicaSorteadaSoEntreAs37Primeiras()
@@ -95,6 +96,23 @@ private Q_SLOTS:
         QCOMPARE(conteudo("dicas.inc"), QByteArray("S\r\n"));
         QCOMPARE(conteudo("enableit.dat"), QByteArray("N\r\n"));
         QVERIFY(!opcoes.usarInternet());
+    }
+
+    // One settings file that cannot be replaced (here a folder in its place): none is.
+    void okQueNaoGravaUmArquivoNaoTrocaNenhum()
+    {
+        QVERIFY(QFile::remove(m_pasta->filePath(QStringLiteral("enableit.dat"))));
+        QVERIFY(QDir(pasta()).mkdir(QStringLiteral("enableit.dat")));
+        frmOpcoes opcoes(pasta(), QStringLiteral("/usr/bin/lowriter"), m_caixa);
+        opcoes.show();
+        opcoes.findChild<QPushButton *>(QStringLiteral("cmdRetornar"))->click();
+        QCOMPARE(m_caixa.textos(),
+            QStringList{QStringLiteral("Não foi possível gravar as opções no arquivo "
+                                       "\"enableit.dat\" da pasta do programa.")});
+        QVERIFY(opcoes.isVisible());
+        QCOMPARE(conteudo("Vistral.Dat"), QByteArray("/opt/escritorio/editor"));
+        QCOMPARE(conteudo("dicas.inc"), QByteArray("S"));
+        QCOMPARE(QDir(pasta()).entryList(QDir::Files).size(), 2); // nothing left aside
     }
 
     void fecharAsOpcoesDescarta()
