@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
         {Relatorio::CriaRelatorioSemanal, QStringLiteral("Análise Numerológica Semanal de "),
             false}};
     {
-        const auto &a = analises[static_cast<unsigned char>(bytes.value(0)) % 3];
+        const auto &a = analises[bytes.isEmpty() ? 0 : static_cast<unsigned char>(bytes.at(0)) % 3];
         const RelatorioGerado com = a.gera(nome, nascimento, hoje, pastaComArquivos());
         const RelatorioGerado sem = a.gera(nome, nascimento, hoje, pastaSemArquivos());
         EXIGE(com.documento.legenda == a.legenda + nome.toUpper());
