@@ -13,7 +13,8 @@ segundos="${1:-60}"
 shift || true
 
 if ! command -v clang++ >/dev/null; then
-  echo "fuzz.sh precisa do clang (apt-get install clang); sem ele a suíte só reproduz o corpus." >&2
+  echo "fuzz.sh precisa do clang e do libFuzzer (apt-get install clang libclang-rt-dev);" \
+    "sem eles a suíte só reproduz o corpus." >&2
   exit 1
 fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
