@@ -10,6 +10,4 @@ ctest --test-dir build --output-on-failure -j 2 --timeout 300
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_WERROR=ON \
   -DQUORVANE_SANITIZE=ON -DQUORVANE_BENCH=OFF >/dev/null
 cmake --build build-asan
-# Qt and the system libraries keep a few allocations until the process ends: no leak report.
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j 2 --timeout 600
+UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j 2 --timeout 600
