@@ -1,4 +1,5 @@
 #include "TraducaoQt.h"
+#include "app/PastasVistral.h"
 #include "app/frmPrincipal.h"
 
 #include <QApplication>
@@ -7,7 +8,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     instalaTraducaoQt(app);
-    frmPrincipal janela(QCoreApplication::applicationDirPath());
+    // Ties the windows to the installed menu entry (and its icon) on every desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vistral"));
+    frmPrincipal janela(PastasVistral::doExecutavel(QCoreApplication::applicationDirPath()));
     janela.MDIForm_Load();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "shell/Aplicacao.h"
 #include "shell/ArquivoIni.h"
+#include "shell/PastaPrograma.h"
 #include "shell/frmPrincipal.h"
 
 #include <QApplication>
@@ -8,8 +9,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     configuraAplicacao(app);
+    // Ties the windows to the installed menu entry (and its icon) on every desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tellumo"));
     frmPrincipal::Dependencias d;
-    d.pastaPrograma = QCoreApplication::applicationDirPath();
+    d.pastaPrograma = PastaPrograma(QCoreApplication::applicationDirPath());
     d.pastaConfiguracao = ArquivoIni::pastaConfiguracaoPadrao();
     d.janelas = JanelasPadrao();
     frmPrincipal janela(std::move(d));

@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     instalaTraducaoQt(app);
+    // Ties the windows to the installed menu entry (and its icon) on every desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("recado"));
     app.setWindowIcon(iconeRecado());
 
     CaixaMensagemQt caixa;

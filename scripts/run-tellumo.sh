@@ -5,7 +5,12 @@
 # simulator; what the "paging company" received is in build/demo/simulador.jsonl.
 #
 #   bash scripts/run-tellumo.sh              prepare the demo folder and run
+#   bash scripts/run-tellumo.sh --tcp        the same, paging over TCP (port 2, the gateway)
 #   bash scripts/run-tellumo.sh --preparar   only prepare the demo folder
+#
+# The simulator serves both roads at once: COM1 names its modem (a pseudo-terminal), COM2
+# its TAP gateway on a loopback TCP port. The port chosen in "Configurar Modem" (1 or 2)
+# picks the road; --tcp chooses port 2 before Tellumo starts.
 #
 # TELLUMO_DEMO (folder), TELLUMO_DEMO_PROGRAMA (program run in Tellumo's place) and
 # TELLUMO_DEMO_SIMULADOR (simulator executable) exist for the script's own tests.
@@ -38,36 +43,55 @@ prepara_programa() {
 }
 
 # Tellumo.INI is Windows-1252 with CR LF. A file left by an earlier run keeps the user's
-# choices; only the modem's device is pointed at this run's simulator again.
+# choices; only the devices are pointed at this run's simulator again.
+INI=$DEMO/config/Tellumo.INI
+
+# Sets KEY=VALUE in section [MODEM], creating the file or the section when missing.
+define_chave() {
+  local linha
+  linha=$(printf '%s=%s' "$1" "$2" | iconv -f UTF-8 -t WINDOWS-1252) ||
+    falha "o valor $2 não cabe no código de página Windows-1252"
+  if [ ! -f "$INI" ]; then
+    printf '[MODEM]\r\n%s\r\n' "$linha" > "$INI.novo"
+  elif grep -q "^$1=" "$INI"; then
+    LC_ALL=C awk -v chave="$1=" -v linha="$linha" \
+      'index($0, chave) == 1 { print linha "\r"; next } { print }' "$INI" > "$INI.novo"
+  elif grep -q $'^\\[MODEM\\]' "$INI"; then
+    # At the end of the section, after the keys already there.
+    LC_ALL=C awk -v linha="$linha" '
+      /^\[/ { if (dentro) { print linha "\r"; feito = 1 } dentro = /^\[MODEM\]\r?$/ }
+      { print }
+      END { if (dentro && !feito) print linha "\r" }' "$INI" > "$INI.novo"
+  else
+    cp "$INI" "$INI.novo"
+    printf '[MODEM]\r\n%s\r\n' "$linha" >> "$INI.novo"
+  fi
+  mv "$INI.novo" "$INI"
+}
+
 prepara_configuracao() {
   mkdir -p "$DEMO/config"
-  local ini=$DEMO/config/Tellumo.INI com1
-  com1=$(printf 'COM1=%s' "$LINK" | iconv -f UTF-8 -t WINDOWS-1252) ||
-    falha "o caminho $LINK não cabe no código de página Windows-1252"
-  if [ ! -f "$ini" ]; then
-    printf '[MODEM]\r\nPorta Serial=1\r\n%s\r\n' "$com1" > "$ini.novo"
-    mv "$ini.novo" "$ini"
-  elif grep -q $'^COM1=' "$ini"; then
-    LC_ALL=C awk -v linha="$com1" '/^COM1=/ { print linha "\r"; next } { print }' "$ini" \
-      > "$ini.novo"
-    mv "$ini.novo" "$ini"
-  elif grep -q $'^\\[MODEM\\]' "$ini"; then
-    LC_ALL=C awk -v linha="$com1" '{ print } /^\[MODEM\]\r?$/ { print linha "\r" }' "$ini" \
-      > "$ini.novo"
-    mv "$ini.novo" "$ini"
-  else
-    printf '[MODEM]\r\n%s\r\n' "$com1" >> "$ini"
-  fi
+  [ -f "$INI" ] || define_chave 'Porta Serial' 1
+  define_chave COM1 "$LINK"
 }
 
 [ -x "$SIMULADOR" ] || falha "$SIMULADOR não existe: rode antes bash scripts/build.sh"
+case ${1:-} in
+  ''|--preparar|--tcp) ;;
+  *) falha "opção desconhecida: $1 (use --tcp ou --preparar)" ;;
+esac
 prepara_programa
 prepara_configuracao
 if [ "${1:-}" = "--preparar" ]; then
   exit 0
 fi
+if [ "${1:-}" = "--tcp" ]; then
+  define_chave 'Porta Serial' 2
+fi
 
-coproc SIMULADOR_PROC { exec "$SIMULADOR" --link "$LINK" --log "$DEMO/simulador.jsonl"; }
+coproc SIMULADOR_PROC {
+  exec "$SIMULADOR" --link "$LINK" --tcp 0 --log "$DEMO/simulador.jsonl"
+}
 SIMULADOR_PID=$SIMULADOR_PROC_PID
 encerra() {
   kill -TERM "$SIMULADOR_PID" 2>/dev/null || true
@@ -78,7 +102,10 @@ trap 'exit 130' INT TERM HUP
 
 # The simulator's first line is its terminal: once it is there, the link is in place too.
 read -r -t 10 TERMINAL <&"${SIMULADOR_PROC[0]}" || falha "o simulador não iniciou"
-echo "Simulador de radiochamada em $TERMINAL ($LINK); registro em $DEMO/simulador.jsonl"
+read -r -t 10 GATEWAY <&"${SIMULADOR_PROC[0]}" || falha "o simulador não abriu o gateway"
+define_chave COM2 "$GATEWAY"
+echo "Simulador de radiochamada: modem em $TERMINAL ($LINK, COM1), gateway em $GATEWAY (COM2);"
+echo "registro em $DEMO/simulador.jsonl"
 
 # Tellumo runs in the background so that a signal to this script reaches the trap at once
 # and is passed on, instead of waiting for the window to close.

@@ -7,13 +7,18 @@ PACOTES=(
   # compiler, CMake with Ninja and CTest, formatting
   build-essential cmake ninja-build pkg-config clang-format
   # Qt 6 Core, Gui, Widgets, Sql, Network, PrintSupport, Test; the SQLite driver; "Sim"/"Não"
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+  # SQLite's own API, to teach each connection the alphabetical order
+  libsqlite3-dev qt6-translations-l10n libgl-dev
   # the empty Pager.Mdb and the demo (sqlite3), a screen for the demo without a display
   sqlite3 xvfb xauth xfonts-base
   # fonts: DejaVu for the interface, Liberation for "Times New Roman" (same metrics)
   fonts-dejavu-core fonts-liberation2
   # pdftotext for reports printed to PDF; socat to talk to the simulator by hand
   poppler-utils socat
+  # the Debian package: dpkg-shlibdeps (build-essential) reads the executables through file;
+  # the menu entries are checked with desktop-file-validate
+  file desktop-file-utils
 )
 
 faltando=()

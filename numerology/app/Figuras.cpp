@@ -1,9 +1,11 @@
 #include "Figuras.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <functional>
+#include <utility>
 
 namespace Figuras {
 
@@ -11,15 +13,45 @@ namespace {
 
 constexpr int Lado = 32;
 
-QIcon desenha(const std::function<void(QPainter &)> &figura)
+// Draws the picture anew at every size asked for, so that it stays sharp from a menu's 16
+// pixels to a desktop icon's 256 (the pictures are designed on a 32-pixel square). The other
+// modes (disabled, selected) are made by Qt from the normal picture, as for any pixmap.
+class FiguraDesenhada : public QIconEngine
 {
-    QPixmap quadro(Lado, Lado);
-    quadro.fill(Qt::transparent);
-    QPainter p(&quadro);
-    p.setRenderHint(QPainter::Antialiasing);
-    figura(p);
-    p.end();
-    return QIcon(quadro);
+public:
+    explicit FiguraDesenhada(std::function<void(QPainter &)> figura)
+        : m_figura(std::move(figura))
+    { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap quadro(size);
+        quadro.fill(Qt::transparent);
+        {
+            QPainter p(&quadro);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(size.width() / double(Lado), size.height() / double(Lado));
+            m_figura(p);
+        }
+        if (mode == QIcon::Normal)
+            return quadro;
+        return QIcon(quadro).pixmap(size, mode, state);
+    }
+
+    QIconEngine *clone() const override { return new FiguraDesenhada(m_figura); }
+
+private:
+    std::function<void(QPainter &)> m_figura;
+};
+
+QIcon desenha(std::function<void(QPainter &)> figura)
+{
+    return QIcon(new FiguraDesenhada(std::move(figura)));
 }
 
 // A sheet of paper with a folded corner, the base of the report pictures.

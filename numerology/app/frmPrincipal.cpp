@@ -43,9 +43,9 @@ OrigemRelatorio origemDe(const DocumentoRelatorio *documento)
 
 } // namespace
 
-frmPrincipal::frmPrincipal(QString pastaPrograma, CaixaMensagem *caixa, Relogio hoje, QWidget *pai)
+frmPrincipal::frmPrincipal(PastasVistral pastas, CaixaMensagem *caixa, Relogio hoje, QWidget *pai)
     : QMainWindow(pai)
-    , m_pastaPrograma(std::move(pastaPrograma))
+    , m_pastas(std::move(pastas))
     , m_hoje(std::move(hoje))
     , m_mdi(new QMdiArea(this))
 {
@@ -176,7 +176,7 @@ void frmPrincipal::criaMenus()
 
 void frmPrincipal::MDIForm_Load()
 {
-    CaminhoWord = Configuracao::LeCaminhoWord(m_pastaPrograma);
+    CaminhoWord = Configuracao::LeCaminhoWord(m_pastas.usuario);
     show();
     UsarInternet = true;
     ChecaAcessoInternet();
@@ -185,19 +185,19 @@ void frmPrincipal::MDIForm_Load()
         defineStatus(QStringLiteral("Pronto"));
     }
     show();
-    if (Configuracao::ExibeDicaAoIniciar(m_pastaPrograma))
+    if (Configuracao::ExibeDicaAoIniciar(m_pastas.usuario))
         ExibeDicaDoDia();
     CursorOcupado{};
 }
 
 void frmPrincipal::ChecaAcessoInternet()
 {
-    UsarInternet = Configuracao::ChecaAcessoInternet(m_pastaPrograma, *m_caixa);
+    UsarInternet = Configuracao::ChecaAcessoInternet(m_pastas.usuario, *m_caixa);
 }
 
 void frmPrincipal::ExibeDicaDoDia()
 {
-    frmDicasDoDia dica(m_pastaPrograma, *m_caixa, {}, this);
+    frmDicasDoDia dica(m_pastas, *m_caixa, {}, this);
     dica.exec();
 }
 
@@ -255,7 +255,7 @@ void frmPrincipal::executaAnalise(const GeradorRelatorio &gerador)
     {
         CursorOcupado ocupado;
         const RelatorioGerado gerado
-            = gerador(NomeAnalisado, DataNascimento, hoje(), m_pastaPrograma);
+            = gerador(NomeAnalisado, DataNascimento, hoje(), m_pastas.dados);
         if (gerado.caminhoDaVida)
             CaminhoDaVida = *gerado.caminhoDaVida;
         defineStatus(QStringLiteral("Preparando para exibir resultado, Aguarde . . ."));
@@ -328,17 +328,18 @@ void frmPrincipal::cmdAjuda_Click()
 
 void frmPrincipal::mnuAjudaPrograma_Click()
 {
-    frmAjuda::abre(m_pastaPrograma, *m_caixa, this);
+    frmAjuda::abre(m_pastas.dados, *m_caixa, this);
 }
 
 void frmPrincipal::mnuOpcoes_Click()
 {
-    frmOpcoes opcoes(m_pastaPrograma, CaminhoWord, *m_caixa, this);
+    frmOpcoes opcoes(m_pastas.usuario, CaminhoWord, *m_caixa, this);
     opcoes.exec();
     // The files are the truth, also after a write that failed half-way: memory follows them.
-    if (const auto caminho = Configuracao::LeLinha(m_pastaPrograma, Configuracao::ArquivoWord))
+    if (const auto caminho = Configuracao::LeLinha(m_pastas.usuario, Configuracao::ArquivoWord))
         CaminhoWord = *caminho;
-    if (const auto internet = Configuracao::LeLinha(m_pastaPrograma, Configuracao::ArquivoInternet))
+    if (const auto internet
+        = Configuracao::LeLinha(m_pastas.usuario, Configuracao::ArquivoInternet))
         UsarInternet = *internet == QLatin1String("S");
 }
 

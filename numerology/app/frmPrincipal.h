@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PastasVistral.h"
 #include "engine/DocumentoRelatorio.h"
 
 #include <QDate>
@@ -24,7 +25,7 @@ public:
     using Relogio = std::function<QDate()>;
 
     // `caixa` null: real message boxes over this window. `hoje` empty: the system clock.
-    frmPrincipal(QString pastaPrograma, CaixaMensagem *caixa = nullptr, Relogio hoje = {},
+    frmPrincipal(PastasVistral pastas, CaixaMensagem *caixa = nullptr, Relogio hoje = {},
         QWidget *pai = nullptr);
     ~frmPrincipal() override;
 
@@ -38,7 +39,7 @@ public:
     bool UsarInternet = false;
     int CaminhoDaVida = 0;
 
-    const QString &pastaPrograma() const { return m_pastaPrograma; }
+    const PastasVistral &pastas() const { return m_pastas; }
     QDate hoje() const { return m_hoje(); }
     CaixaMensagem &caixa() const { return *m_caixa; }
 
@@ -82,7 +83,7 @@ private:
     void criaMenus();
     void criaBarraDeStatus();
 
-    QString m_pastaPrograma;
+    PastasVistral m_pastas;
     std::unique_ptr<CaixaMensagem> m_caixaPropria;
     CaixaMensagem *m_caixa;
     Relogio m_hoje;

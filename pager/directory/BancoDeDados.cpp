@@ -1,5 +1,7 @@
 #include "BancoDeDados.h"
 
+#include "OrdemAlfabetica.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -47,7 +49,7 @@ bool AbreBancoDeDados(const QString &pastaPrograma, const QString &nomeArquivo)
         db.setDatabaseName(caminho);
         // Other operators may share the file: wait for their locks instead of failing at once.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        ok = db.open() && temEsquemaCompleto(db);
+        ok = db.open() && ordem::RegistraNaConexao(db) && temEsquemaCompleto(db);
         if (ok) {
             QSqlQuery q(db);
             q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));

@@ -18,6 +18,7 @@ QSqlDatabase Diretorio::Banco() const
 bool Diretorio::Disponivel(const QSqlDatabase &banco, Acesso acesso)
 {
     erro_.clear();
+    motivo_ = Recusa::Nenhuma;
     if (!banco.isValid() || !banco.isOpen()) {
         Falhou(ErroBanco::NaoAberto(acesso));
         return false;
@@ -75,6 +76,27 @@ std::optional<Instantaneo> Diretorio::Le(const QString &sql, const QVariantList 
 bool Diretorio::Altera(const QString &sql, const QVariantList &valores)
 {
     return Executa(sql, valores, Acesso::Gravacao).has_value();
+}
+
+std::optional<int> Diretorio::AlteraLinhas(const QString &sql, const QVariantList &valores)
+{
+    const auto consulta = Executa(sql, valores, Acesso::Gravacao);
+    if (!consulta)
+        return std::nullopt;
+    return consulta->numRowsAffected();
+}
+
+std::optional<bool> Diretorio::Existe(const QString &sql, const QVariantList &valores)
+{
+    auto consulta = Executa(sql, valores, Acesso::Leitura);
+    if (!consulta)
+        return std::nullopt;
+    const bool existe = consulta->next();
+    if (!existe && consulta->lastError().isValid()) {
+        Falhou(ErroBanco::Texto(consulta->lastError(), Banco().driverName(), Acesso::Leitura));
+        return std::nullopt;
+    }
+    return existe;
 }
 
 std::optional<int> Diretorio::InsereComId(const QString &sql, const QVariantList &valores)

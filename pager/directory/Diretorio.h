@@ -16,48 +16,57 @@
 // Every statement Tellumo sends to its directory ("Pager.Mdb"), one named operation each,
 // with the tables, columns, filters and orders of the program's catalogue. Values are
 // always bound as parameters, so names with ' or " are stored exactly as typed, and the
-// SQL stays portable (no engine-specific syntax) so the directory can move to a server.
+// SQL stays portable (no engine-specific syntax; the collations' names come from
+// OrdemAlfabetica) so the directory can move to a server.
 //
 // Reads give a snapshot (std::nullopt on failure). Changes give true/the new identifier
-// (false/std::nullopt on failure). After any failure Erro() holds a Portuguese text for a
-// message box; a failed change leaves the stored data as it was (changes of several
-// statements run in one transaction). It shows nothing itself and keeps no rows.
+// (false/std::nullopt when they stored nothing). Then Motivo() says why and Erro() holds a
+// Portuguese text for a message box; a refused change leaves the stored data as it was.
+// Another operator may share the file: every change runs in one write transaction, so
+// what it checks (a name or pager code in use, a row that must still exist) holds until
+// it is stored. Lists come in alphabetical order (OrdemAlfabetica.h). It shows nothing
+// itself and keeps no rows.
 class Diretorio
 {
 public:
+    // Why the last change stored nothing.
+    enum class Recusa {
+        Nenhuma,
+        Falha, // the engine failed (file gone, locked, full, damaged)
+        Repetido, // the name or pager code is already in use
+        Removido, // the row to change is no longer there (another operator removed it)
+    };
+
     // On the program's connection (BancoDeDados), looked up at each call, so a Diretorio
     // may live as long as a window and never keeps the connection from closing.
     Diretorio() = default;
     // On another named connection (another operator's, in tests).
     explicit Diretorio(const QString &conexao);
 
-    // Text of the last failure, for the window's message box; empty after a success.
+    // Text of the last failure or refusal, for the window's message box; empty after a
+    // success.
     const QString &Erro() const { return erro_; }
+    Recusa Motivo() const { return motivo_; }
 
     // --- Usuarios (columns ID_Usuario, Nome_Usuario, ID_Pager, Descricao, Data_Cadastro)
 
-    // 1: every user, by Nome_Usuario.
+    // 1: every user, by Nome_Usuario (users of one name: the oldest first).
     std::optional<Instantaneo> ListaUsuarios();
     // 2: the user to alter (every column).
     std::optional<Instantaneo> UsuarioParaAlteracao(int idUsuario);
     // 3: the user shown in the details panel (every column).
     std::optional<Instantaneo> UsuarioPorId(int idUsuario);
-    // 4: users with this pager code (duplicate check on create).
-    std::optional<Instantaneo> UsuariosPorPager(const QString &idPager);
-    // 5 (+ 23 per group): creates the user with Data_Cadastro "dd/mm/yyyy" and, in the same
-    // transaction, his memberships; answers the identifier the engine gave the new row.
+    // 4 + 5 (+ 23 per group): creates the user with Data_Cadastro "dd/mm/yyyy" unless his
+    // pager code is in use (case ignored: Repetido), with his memberships of the groups that
+    // still exist; answers the identifier the engine gave the new row.
     std::optional<int> InsereUsuario(const QString &descricao, const QString &idPager,
         const QDate &dataCadastro, const QString &nome, const QList<int> &idsGrupos = {});
-    // 6 (+ 25 and 23 per group when idsGrupos is given, all in one transaction).
+    // 6 (+ 25 and 23 per group that still exists, when idsGrupos is given; without it the
+    // memberships stay as they are). A user no longer there: Removido.
     bool AlteraUsuario(int idUsuario, const QString &descricao, const QString &idPager,
         const QString &nome, const std::optional<QList<int>> &idsGrupos = {});
-    // 7: ID_Usuario of the users of this name (first row = oldest); new users take their
-    // identifier from InsereUsuario instead.
-    std::optional<Instantaneo> IdUsuarioPorNome(const QString &nome);
-    // 8 + 25 in one transaction: the user and his memberships go, his Log rows stay.
+    // 8 + 25: the user and his memberships go, his Log rows stay. Already gone: Removido.
     bool ExcluiUsuario(int idUsuario);
-    // 9: every user of this name (every column).
-    std::optional<Instantaneo> UsuariosPorNome(const QString &nome);
     // 10: Nome_Usuario of one user.
     std::optional<Instantaneo> NomeUsuario(int idUsuario);
     // 11: ID_Pager and Nome_Usuario of one recipient.
@@ -67,40 +76,33 @@ public:
 
     // 12: every group, by Nome_Grupo.
     std::optional<Instantaneo> ListaGrupos();
-    // 13: the groups of this name (every column).
+    // 13: the groups of exactly this name (every column).
     std::optional<Instantaneo> GruposPorNome(const QString &nome);
-    // 14: creates a group; answers the identifier the engine gave it.
+    // 13 + 14: creates a group unless one has this name (case ignored: Repetido); answers
+    // the identifier the engine gave it.
     std::optional<int> InsereGrupo(const QString &descricao, const QString &nome);
-    // 15
+    // 15. A group no longer there: Removido.
     bool AlteraGrupo(int idGrupo, const QString &descricao, const QString &nome);
     // 16 and 17: ID_Grupo of the groups of this name (first row = the group acted on).
     std::optional<Instantaneo> IdGrupoPorNome(const QString &nome);
-    // 27 + 18 in one transaction: deletes every group of this name and the memberships of
-    // every group row removed.
+    // 27 + 18: deletes every group of this name and the memberships of every group row
+    // removed. None left of that name: Removido.
     bool ExcluiGrupo(const QString &nome);
 
     // --- Usuario_Grupo (columns ID_Usuario, ID_Grupo)
 
     // 19: the memberships of a user.
     std::optional<Instantaneo> GruposDoUsuario(int idUsuario);
-    // 20: the pair, if it exists.
-    std::optional<Instantaneo> Associacao(int idUsuario, int idGrupo);
     // 21: the distinct ID_Grupo of a user (NumeroDeRegistros() = how many groups).
     std::optional<Instantaneo> GruposDistintosDoUsuario(int idUsuario);
     // 22: ID_Usuario of every member of a group.
     std::optional<Instantaneo> MembrosDoGrupo(int idGrupo);
-    // 25 + 23 per group in one transaction: the user's memberships become exactly these.
-    bool RegravaGruposDoUsuario(int idUsuario, const QList<int> &idsGrupos);
-    // 24: one membership.
+    // 20 + 24: the user joins the group; true without a change when he is a member
+    // already. The user or the group no longer there: Removido.
     bool InsereUsuarioNoGrupo(int idUsuario, int idGrupo);
-    // 25: every membership of a user.
-    bool ExcluiGruposDoUsuario(int idUsuario);
-    // 26: one membership.
-    bool RetiraUsuarioDoGrupo(int idUsuario, int idGrupo);
-    // 9 + 26 as one statement: every user of this name leaves the group.
+    // 9 + 26 as one statement: every user of this name leaves the group. The group no
+    // longer there: Removido.
     bool RetiraUsuariosDoGrupoPorNome(const QString &nome, int idGrupo);
-    // 27: every membership of a group.
-    bool ExcluiMembrosDoGrupo(int idGrupo);
 
     // --- Log (columns Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario)
 
@@ -122,12 +124,27 @@ private:
         const QString &sql, const QVariantList &valores, Acesso acesso);
     std::optional<Instantaneo> Le(const QString &sql, const QVariantList &valores = {});
     bool Altera(const QString &sql, const QVariantList &valores);
+    // Rows the change touched; std::nullopt when it failed.
+    std::optional<int> AlteraLinhas(const QString &sql, const QVariantList &valores);
+    // True when the query gives at least one row; std::nullopt when it failed.
+    std::optional<bool> Existe(const QString &sql, const QVariantList &valores);
     std::optional<int> InsereComId(const QString &sql, const QVariantList &valores);
     bool GravaGrupos(int idUsuario, const QList<int> &idsGrupos);
-    bool TrocaGrupos(int idUsuario, const QList<int> &idsGrupos);
+    bool ExcluiGruposDoUsuario(int idUsuario);
     bool EmTransacao(const std::function<bool()> &passos);
-    void Falhou(const QString &texto) { erro_ = texto; }
+    void Falhou(const QString &texto)
+    {
+        erro_ = texto;
+        motivo_ = Recusa::Falha;
+    }
+    bool Recusou(Recusa motivo, const QString &texto)
+    {
+        erro_ = texto;
+        motivo_ = motivo;
+        return false;
+    }
 
     QString conexao_; // empty: the program's connection
     QString erro_;
+    Recusa motivo_ = Recusa::Nenhuma;
 };

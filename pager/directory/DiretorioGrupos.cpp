@@ -1,8 +1,10 @@
 #include "Diretorio.h"
+#include "OrdemAlfabetica.h"
 
 std::optional<Instantaneo> Diretorio::ListaGrupos()
 {
-    return Le(QStringLiteral("SELECT * FROM Grupos ORDER BY Nome_Grupo"));
+    return Le(QStringLiteral("SELECT * FROM Grupos ORDER BY Nome_Grupo COLLATE %1, ID_Grupo")
+                  .arg(ordem::Alfabetica()));
 }
 
 std::optional<Instantaneo> Diretorio::GruposPorNome(const QString &nome)
@@ -13,16 +15,34 @@ std::optional<Instantaneo> Diretorio::GruposPorNome(const QString &nome)
 
 std::optional<int> Diretorio::InsereGrupo(const QString &descricao, const QString &nome)
 {
-    return InsereComId(
-        QStringLiteral("INSERT INTO Grupos (Descricao_Grupo, Nome_Grupo) VALUES (?, ?)"),
-        {descricao, nome});
+    std::optional<int> id;
+    const bool ok = EmTransacao([&] {
+        const std::optional<bool> repetido
+            = Existe(QStringLiteral("SELECT 1 FROM Grupos WHERE Nome_Grupo = ? COLLATE %1")
+                         .arg(ordem::SemCaixa()),
+                {nome});
+        if (!repetido)
+            return false;
+        if (*repetido)
+            return Recusou(Recusa::Repetido,
+                QStringLiteral("Desculpe, mas você não deve possuir dois grupos de usuários com "
+                               "o mesmo nome."));
+        id = InsereComId(
+            QStringLiteral("INSERT INTO Grupos (Descricao_Grupo, Nome_Grupo) VALUES (?, ?)"),
+            {descricao, nome});
+        return id.has_value();
+    });
+    return ok ? id : std::nullopt;
 }
 
 bool Diretorio::AlteraGrupo(int idGrupo, const QString &descricao, const QString &nome)
 {
-    return Altera(
+    const std::optional<int> linhas = AlteraLinhas(
         QStringLiteral("UPDATE Grupos SET Descricao_Grupo = ?, Nome_Grupo = ? WHERE ID_Grupo = ?"),
         {descricao, nome, idGrupo});
+    if (linhas && *linhas == 0)
+        return Recusou(Recusa::Removido, ErroBanco::GrupoRemovido());
+    return linhas.has_value();
 }
 
 std::optional<Instantaneo> Diretorio::IdGrupoPorNome(const QString &nome)
@@ -34,25 +54,23 @@ std::optional<Instantaneo> Diretorio::IdGrupoPorNome(const QString &nome)
 bool Diretorio::ExcluiGrupo(const QString &nome)
 {
     // Renamed groups may share a name: the memberships of every row that goes are removed,
-    // not only those of the first one. Writing first also takes the write lock at once, so
-    // two operators deleting at the same time wait for each other instead of failing.
+    // not only those of the first one.
     return EmTransacao([&] {
-        return Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Grupo IN "
-                                     "(SELECT ID_Grupo FROM Grupos WHERE Nome_Grupo = ?)"),
-                   {nome})
-            && Altera(QStringLiteral("DELETE FROM Grupos WHERE Nome_Grupo = ?"), {nome});
+        if (!Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Grupo IN "
+                                   "(SELECT ID_Grupo FROM Grupos WHERE Nome_Grupo = ?)"),
+                {nome}))
+            return false;
+        const std::optional<int> linhas
+            = AlteraLinhas(QStringLiteral("DELETE FROM Grupos WHERE Nome_Grupo = ?"), {nome});
+        if (linhas && *linhas == 0)
+            return Recusou(Recusa::Removido, ErroBanco::GrupoRemovido());
+        return linhas.has_value();
     });
 }
 
 std::optional<Instantaneo> Diretorio::GruposDoUsuario(int idUsuario)
 {
     return Le(QStringLiteral("SELECT * FROM Usuario_Grupo WHERE ID_Usuario = ?"), {idUsuario});
-}
-
-std::optional<Instantaneo> Diretorio::Associacao(int idUsuario, int idGrupo)
-{
-    return Le(QStringLiteral("SELECT * FROM Usuario_Grupo WHERE ID_Usuario = ? AND ID_Grupo = ?"),
-        {idUsuario, idGrupo});
 }
 
 std::optional<Instantaneo> Diretorio::GruposDistintosDoUsuario(int idUsuario)
@@ -66,15 +84,31 @@ std::optional<Instantaneo> Diretorio::MembrosDoGrupo(int idGrupo)
     return Le(QStringLiteral("SELECT ID_Usuario FROM Usuario_Grupo WHERE ID_Grupo = ?"), {idGrupo});
 }
 
-bool Diretorio::RegravaGruposDoUsuario(int idUsuario, const QList<int> &idsGrupos)
-{
-    return EmTransacao([&] { return TrocaGrupos(idUsuario, idsGrupos); });
-}
-
 bool Diretorio::InsereUsuarioNoGrupo(int idUsuario, int idGrupo)
 {
-    return Altera(QStringLiteral("INSERT INTO Usuario_Grupo (ID_Usuario, ID_Grupo) VALUES (?, ?)"),
-        {idUsuario, idGrupo});
+    return EmTransacao([&] {
+        const std::optional<bool> grupo
+            = Existe(QStringLiteral("SELECT 1 FROM Grupos WHERE ID_Grupo = ?"), {idGrupo});
+        if (!grupo)
+            return false;
+        if (!*grupo)
+            return Recusou(Recusa::Removido, ErroBanco::GrupoRemovido());
+        const std::optional<bool> usuario
+            = Existe(QStringLiteral("SELECT 1 FROM Usuarios WHERE ID_Usuario = ?"), {idUsuario});
+        if (!usuario)
+            return false;
+        if (!*usuario)
+            return Recusou(Recusa::Removido, ErroBanco::UsuarioRemovido());
+        // Already a member: nothing to store.
+        const std::optional<bool> par = Existe(
+            QStringLiteral("SELECT * FROM Usuario_Grupo WHERE ID_Usuario = ? AND ID_Grupo = ?"),
+            {idUsuario, idGrupo});
+        return par
+            && (*par
+                || Altera(QStringLiteral(
+                              "INSERT INTO Usuario_Grupo (ID_Usuario, ID_Grupo) VALUES (?, ?)"),
+                    {idUsuario, idGrupo}));
+    });
 }
 
 bool Diretorio::ExcluiGruposDoUsuario(int idUsuario)
@@ -82,34 +116,28 @@ bool Diretorio::ExcluiGruposDoUsuario(int idUsuario)
     return Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ?"), {idUsuario});
 }
 
-bool Diretorio::RetiraUsuarioDoGrupo(int idUsuario, int idGrupo)
-{
-    return Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ? AND ID_Grupo = ?"),
-        {idUsuario, idGrupo});
-}
-
 bool Diretorio::RetiraUsuariosDoGrupoPorNome(const QString &nome, int idGrupo)
 {
-    return Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Grupo = ? AND ID_Usuario IN "
-                                 "(SELECT ID_Usuario FROM Usuarios WHERE Nome_Usuario = ?)"),
-        {idGrupo, nome});
-}
-
-bool Diretorio::ExcluiMembrosDoGrupo(int idGrupo)
-{
-    return Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Grupo = ?"), {idGrupo});
+    return EmTransacao([&] {
+        const std::optional<bool> grupo
+            = Existe(QStringLiteral("SELECT 1 FROM Grupos WHERE ID_Grupo = ?"), {idGrupo});
+        if (grupo && !*grupo)
+            return Recusou(Recusa::Removido, ErroBanco::GrupoRemovido());
+        return grupo
+            && Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Grupo = ? AND ID_Usuario "
+                                     "IN (SELECT ID_Usuario FROM Usuarios WHERE Nome_Usuario = ?)"),
+                {idGrupo, nome});
+    });
 }
 
 bool Diretorio::GravaGrupos(int idUsuario, const QList<int> &idsGrupos)
 {
+    // A group another operator deleted meanwhile gets no membership pointing to nothing.
     for (int idGrupo : idsGrupos) {
-        if (!InsereUsuarioNoGrupo(idUsuario, idGrupo))
+        if (!Altera(QStringLiteral("INSERT INTO Usuario_Grupo (ID_Usuario, ID_Grupo) SELECT ?, "
+                                   "ID_Grupo FROM Grupos WHERE ID_Grupo = ?"),
+                {idUsuario, idGrupo}))
             return false;
     }
     return true;
-}
-
-bool Diretorio::TrocaGrupos(int idUsuario, const QList<int> &idsGrupos)
-{
-    return ExcluiGruposDoUsuario(idUsuario) && GravaGrupos(idUsuario, idsGrupos);
 }

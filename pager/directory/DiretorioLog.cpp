@@ -1,13 +1,17 @@
 #include "Diretorio.h"
+#include "OrdemAlfabetica.h"
 
 std::optional<Instantaneo> Diretorio::ListaLog()
 {
-    return Le(QStringLiteral("SELECT * FROM Log ORDER BY Data, Hora, Usuario"));
+    return Le(QStringLiteral("SELECT * FROM Log ORDER BY Data, Hora, Usuario COLLATE ")
+        + ordem::Alfabetica());
 }
 
 std::optional<Instantaneo> Diretorio::LogDoUsuario(int idUsuario)
 {
-    return Le(QStringLiteral("SELECT * FROM Log WHERE ID_Usuario = ? ORDER BY Data, Hora, Usuario"),
+    return Le(QStringLiteral(
+                  "SELECT * FROM Log WHERE ID_Usuario = ? ORDER BY Data, Hora, Usuario COLLATE ")
+            + ordem::Alfabetica(),
         {idUsuario});
 }
 

@@ -1,8 +1,10 @@
 #include "Diretorio.h"
+#include "OrdemAlfabetica.h"
 
 std::optional<Instantaneo> Diretorio::ListaUsuarios()
 {
-    return Le(QStringLiteral("SELECT * FROM Usuarios ORDER BY Nome_Usuario"));
+    return Le(QStringLiteral("SELECT * FROM Usuarios ORDER BY Nome_Usuario COLLATE %1, ID_Usuario")
+                  .arg(ordem::Alfabetica()));
 }
 
 std::optional<Instantaneo> Diretorio::UsuarioParaAlteracao(int idUsuario)
@@ -15,16 +17,21 @@ std::optional<Instantaneo> Diretorio::UsuarioPorId(int idUsuario)
     return Le(QStringLiteral("SELECT * FROM Usuarios WHERE ID_Usuario = ?"), {idUsuario});
 }
 
-std::optional<Instantaneo> Diretorio::UsuariosPorPager(const QString &idPager)
-{
-    return Le(QStringLiteral("SELECT * FROM Usuarios WHERE ID_Pager = ?"), {idPager});
-}
-
 std::optional<int> Diretorio::InsereUsuario(const QString &descricao, const QString &idPager,
     const QDate &dataCadastro, const QString &nome, const QList<int> &idsGrupos)
 {
     std::optional<int> id;
     const bool ok = EmTransacao([&] {
+        const std::optional<bool> repetido
+            = Existe(QStringLiteral("SELECT 1 FROM Usuarios WHERE ID_Pager = ? COLLATE %1")
+                         .arg(ordem::SemCaixa()),
+                {idPager});
+        if (!repetido)
+            return false;
+        if (*repetido)
+            return Recusou(Recusa::Repetido,
+                QStringLiteral("Desculpe, mas você não deve possuir dois usuários que utilizem o "
+                               "mesmo código de pager."));
         id = InsereComId(QStringLiteral("INSERT INTO Usuarios (Descricao, ID_Pager, "
                                         "Data_Cadastro, Nome_Usuario) VALUES (?, ?, ?, ?)"),
             {descricao, idPager, dataCadastro.toString(QStringLiteral("dd/MM/yyyy")), nome});
@@ -37,33 +44,31 @@ bool Diretorio::AlteraUsuario(int idUsuario, const QString &descricao, const QSt
     const QString &nome, const std::optional<QList<int>> &idsGrupos)
 {
     return EmTransacao([&] {
-        return Altera(QStringLiteral("UPDATE Usuarios SET Descricao = ?, ID_Pager = ?, "
-                                     "Nome_Usuario = ? WHERE ID_Usuario = ?"),
-                   {descricao, idPager, nome, idUsuario})
-            && (!idsGrupos || TrocaGrupos(idUsuario, *idsGrupos));
+        const std::optional<int> linhas
+            = AlteraLinhas(QStringLiteral("UPDATE Usuarios SET Descricao = ?, ID_Pager = ?, "
+                                          "Nome_Usuario = ? WHERE ID_Usuario = ?"),
+                {descricao, idPager, nome, idUsuario});
+        if (!linhas)
+            return false;
+        if (*linhas == 0)
+            return Recusou(Recusa::Removido, ErroBanco::UsuarioRemovido());
+        return !idsGrupos
+            || (ExcluiGruposDoUsuario(idUsuario) && GravaGrupos(idUsuario, *idsGrupos));
     });
-}
-
-std::optional<Instantaneo> Diretorio::IdUsuarioPorNome(const QString &nome)
-{
-    return Le(QStringLiteral(
-                  "SELECT ID_Usuario FROM Usuarios WHERE Nome_Usuario = ? ORDER BY ID_Usuario"),
-        {nome});
 }
 
 bool Diretorio::ExcluiUsuario(int idUsuario)
 {
     // His Log rows stay: the history outlives the person.
     return EmTransacao([&] {
-        return Altera(QStringLiteral("DELETE FROM Usuarios WHERE ID_Usuario = ?"), {idUsuario})
-            && ExcluiGruposDoUsuario(idUsuario);
+        const std::optional<int> linhas = AlteraLinhas(
+            QStringLiteral("DELETE FROM Usuarios WHERE ID_Usuario = ?"), {idUsuario});
+        if (!linhas)
+            return false;
+        if (*linhas == 0)
+            return Recusou(Recusa::Removido, ErroBanco::UsuarioRemovido());
+        return ExcluiGruposDoUsuario(idUsuario);
     });
-}
-
-std::optional<Instantaneo> Diretorio::UsuariosPorNome(const QString &nome)
-{
-    return Le(QStringLiteral("SELECT * FROM Usuarios WHERE Nome_Usuario = ? ORDER BY ID_Usuario"),
-        {nome});
 }
 
 std::optional<Instantaneo> Diretorio::NomeUsuario(int idUsuario)

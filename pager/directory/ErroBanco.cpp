@@ -64,4 +64,14 @@ QString NaoAberto(Acesso acesso)
     return Inicio(acesso) + QStringLiteral("o banco de dados não está aberto.");
 }
 
+QString UsuarioRemovido()
+{
+    return QStringLiteral("Este usuário não está mais no cadastro.");
+}
+
+QString GrupoRemovido()
+{
+    return QStringLiteral("Este grupo não está mais no cadastro.");
+}
+
 } // namespace ErroBanco

@@ -19,4 +19,8 @@ QString ArquivoAusente(const QString &caminho, Acesso acesso);
 // No connection is open.
 QString NaoAberto(Acesso acesso);
 
+// The row to act on is gone: another operator removed it since the window read it.
+QString UsuarioRemovido();
+QString GrupoRemovido();
+
 } // namespace ErroBanco

@@ -53,22 +53,10 @@ bool GravaUsuario(
         AvisaFalhaDoDiretorio(caixa, diretorio);
         return false;
     }
-
-    const std::optional<Instantaneo> mesmoPager = diretorio.UsuariosPorPager(ficha.idPager);
-    if (!mesmoPager || !mesmoPager->NoFim()) {
-        ocupado.reset();
-        if (mesmoPager)
-            Adverte(caixa, QStringLiteral("Erro:"),
-                QStringLiteral("Desculpe, mas você não deve possuir dois usuários que utilizem o "
-                               "mesmo código de pager."));
-        else
-            AvisaFalhaDoDiretorio(caixa, diretorio);
-        return false;
-    }
     // The groups go under the identifier the engine gave this row, never under an older
     // user who happens to carry the same name.
     const std::optional<int> id = diretorio.InsereUsuario(
-        ficha.descricao, ficha.idPager, hoje, ficha.nome, ficha.idsGrupos);
+        ficha.descricao, ficha.idPager, hoje, ficha.nome, ficha.idsGrupos.value_or(QList<int>{}));
     if (!id) {
         ocupado.reset();
         AvisaFalhaDoDiretorio(caixa, diretorio);

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class CaixaMensagem;
 class Diretorio;
@@ -14,15 +15,17 @@ struct FichaDeUsuario
     QString nome;
     QString idPager;
     QString descricao;
-    QList<int> idsGrupos; // the marked groups
+    // The marked groups; std::nullopt when the dialog could not list the groups, so the
+    // user's memberships stay as they are.
+    std::optional<QList<int>> idsGrupos;
 };
 
-// The save of the user dialog: checks the pager code and the name, refuses a pager code
-// already in use when creating, fills an empty description, then stores the user and his
-// groups in one transaction (the registration date only on insert). Every refusal and
-// every failing statement is told through `caixa`; then it answers false and stores
-// nothing, so the dialog stays open with what was typed. On success `ficha` carries the
-// stored description and the user's identifier.
+// The save of the user dialog: checks the pager code and the name, fills an empty
+// description, then stores the user and his groups in one transaction (the registration
+// date only on insert), refusing a pager code already in use when creating. Every refusal
+// and every failing statement is told through `caixa`; then it answers false and stores
+// nothing (Diretorio::Motivo() tells a user another operator removed from the others).
+// On success `ficha` carries the stored description and the user's identifier.
 bool GravaUsuario(Diretorio &diretorio, CaixaMensagem &caixa, FichaDeUsuario &ficha,
     const QDate &hoje = QDate::currentDate());
 

@@ -49,4 +49,16 @@ QWidget *CriaDicaComSeta(const QString &texto, QWidget *pai)
     return rodape;
 }
 
+QLabel *CriaPainelDeDescricao(int linhas, QWidget *pai)
+{
+    auto *painel = new QLabel(pai);
+    painel->setTextFormat(Qt::PlainText);
+    painel->setFrameShape(QFrame::Panel);
+    painel->setFrameShadow(QFrame::Sunken);
+    painel->setWordWrap(true);
+    painel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    painel->setMinimumSize(360, painel->fontMetrics().lineSpacing() * linhas);
+    return painel;
+}
+
 } // namespace paineis

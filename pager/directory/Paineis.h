@@ -2,12 +2,18 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
+
+namespace paineis {
 
 // The footer of the groups windows and the about box: the arrow picture
 // (`imgSetaApontaDica`) pointing at the maker's line (`pnlDica`).
-namespace paineis {
-
 QWidget *CriaDicaComSeta(const QString &texto, QWidget *pai);
+
+// The sunken panel where the users view and the groups window describe the chosen entry,
+// `linhas` lines high, as wide as the users view. It shows the operator's text as typed,
+// never as markup ("<b>x</b>" keeps its brackets).
+QLabel *CriaPainelDeDescricao(int linhas, QWidget *pai);
 
 } // namespace paineis

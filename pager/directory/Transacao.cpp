@@ -5,6 +5,15 @@
 Transacao::Transacao(QSqlDatabase banco)
     : banco_(std::move(banco))
 {
+    // The embedded engine's plain BEGIN would read first and ask for the write lock only
+    // at the first change, after another operator may have written what was just checked.
+    if (banco_.driverName() == QLatin1String("QSQLITE")) {
+        QSqlQuery inicio(banco_);
+        iniciada_ = inicio.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        if (!iniciada_)
+            erro_ = inicio.lastError();
+        return;
+    }
     iniciada_ = banco_.transaction();
     if (!iniciada_)
         erro_ = banco_.lastError();

@@ -5,7 +5,10 @@
 
 // Scope guard for a change made of several statements: begins in the constructor and
 // rolls back in the destructor unless Confirma() succeeded, so an early return or a
-// failing statement leaves the stored data exactly as it was. Never throws; one guard
+// failing statement leaves the stored data exactly as it was. It is a write transaction
+// from its first moment: it takes the file's write lock at once (waiting for another
+// operator's change like any statement), so a check it reads (a duplicate, a row that
+// must still exist) stays true until its change is committed. Never throws; one guard
 // per connection at a time (no nesting).
 class Transacao
 {

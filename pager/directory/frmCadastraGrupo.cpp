@@ -33,14 +33,8 @@ frmCadastraGrupo::frmCadastraGrupo(AmbienteJanela ambiente, QWidget *pai)
     auto *rotulo = new QLabel(QStringLiteral("Descrição do Grupo:"), this);
     rotulo->setObjectName(QStringLiteral("pnlMsg"));
     layout->addWidget(rotulo);
-    pnlDescricaoGrupo_ = new QLabel(this);
+    pnlDescricaoGrupo_ = paineis::CriaPainelDeDescricao(3, this);
     pnlDescricaoGrupo_->setObjectName(QStringLiteral("pnlDescricaoGrupo"));
-    pnlDescricaoGrupo_->setFrameShape(QFrame::Panel);
-    pnlDescricaoGrupo_->setFrameShadow(QFrame::Sunken);
-    pnlDescricaoGrupo_->setWordWrap(true);
-    // As wide as the users view, so the footer line fits inside its frame.
-    pnlDescricaoGrupo_->setMinimumSize(360, fontMetrics().lineSpacing() * 3);
-    pnlDescricaoGrupo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(pnlDescricaoGrupo_);
 
     auto *botoes = new QHBoxLayout;
@@ -141,6 +135,8 @@ void frmCadastraGrupo::cmdAlterarGrupo_Click()
         return;
     // Another operator may have deleted the group since the list was read.
     if (grupo->NoFim()) {
+        ambiente_.caixa.mostra(
+            QStringLiteral("Erro:"), ErroBanco::GrupoRemovido(), CaixaMensagem::Icone::Informacao);
         Form_Load();
         return;
     }

@@ -28,17 +28,21 @@ frmCadastraGrupos::frmCadastraGrupos(AmbienteJanela ambiente, QWidget *pai)
     setWindowTitle(QStringLiteral("Cadastro dos Grupos"));
 
     auto *layout = new QVBoxLayout(this);
+    auto *topo = new QHBoxLayout;
     QLabel *titulo = creditos::criaBanner(QStringLiteral("Cadastro dos Grupos"), this);
     titulo->setObjectName(QStringLiteral("pnlTituloFundo"));
-    layout->addWidget(titulo);
-
-    auto *campos = new QFormLayout;
+    topo->addWidget(titulo, 1);
+    // The record marker beside the title, as in the user dialog: it needs no caption.
     pnlId_ = new QLabel(kNovo, this);
     pnlId_->setObjectName(QStringLiteral("pnlId"));
     pnlId_->setFrameShape(QFrame::Panel);
     pnlId_->setFrameShadow(QFrame::Sunken);
-    pnlId_->setMargin(2);
-    campos->addRow(QStringLiteral("Código:"), pnlId_);
+    pnlId_->setAlignment(Qt::AlignCenter);
+    pnlId_->setMinimumWidth(60);
+    topo->addWidget(pnlId_);
+    layout->addLayout(topo);
+
+    auto *campos = new QFormLayout;
     txtNomeGrupo_ = new QLineEdit(this);
     txtNomeGrupo_->setObjectName(QStringLiteral("txtNomeGrupo"));
     txtNomeGrupo_->setMaxLength(15);
@@ -78,7 +82,8 @@ bool frmCadastraGrupos::NovoGrupo() const
 void frmCadastraGrupos::cmdCadastrarGrupo_Click()
 {
     const QString nome = txtNomeGrupo_->text();
-    if (nome.isEmpty()) {
+    // A name of blanks only names nothing a person could pick from a list.
+    if (nome.trimmed().isEmpty()) {
         ambiente_.caixa.mostra(QStringLiteral("Advertência:"),
             QStringLiteral("Desculpe, mas para criar ou atualizar um grupo é indispensável que "
                            "este possua um nome."),
@@ -94,34 +99,20 @@ void frmCadastraGrupos::cmdCadastrarGrupo_Click()
 
 bool frmCadastraGrupos::Grava(const QString &nome, const QString &descricao)
 {
-    if (NovoGrupo()) {
-        std::optional<Instantaneo> iguais;
-        {
-            CursorOcupado ocupado;
-            iguais = diretorio_.GruposPorNome(nome);
-        }
-        if (!iguais) {
-            ambiente_.MostraFalha(diretorio_);
-            return false;
-        }
-        if (!iguais->NoFim()) {
-            iguais->Fecha();
-            ambiente_.caixa.mostra(QStringLiteral("Erro:"),
-                QStringLiteral("Desculpe, mas você não deve possuir dois grupos de usuários com "
-                               "o mesmo nome."),
-                CaixaMensagem::Icone::Informacao);
-            return false;
-        }
+    bool gravado = false;
+    {
         CursorOcupado ocupado;
-        if (diretorio_.InsereGrupo(descricao, nome))
-            return true;
-    } else {
-        // A rename is not checked against the other groups: two groups may then share a name.
-        CursorOcupado ocupado;
-        if (diretorio_.AlteraGrupo(pnlId_->text().toInt(), descricao, nome))
-            return true;
+        // A rename is not checked against the other groups: two groups may then share a
+        // name. A new name is, case ignored, in the same transaction as its insert.
+        gravado = NovoGrupo() ? diretorio_.InsereGrupo(descricao, nome).has_value()
+                              : diretorio_.AlteraGrupo(pnlId_->text().toInt(), descricao, nome);
     }
+    if (gravado)
+        return true;
     ambiente_.MostraFalha(diretorio_);
+    // The group being altered is gone: nothing typed here can be stored any more.
+    if (diretorio_.Motivo() == Diretorio::Recusa::Removido)
+        QDialog::reject();
     return false;
 }
 

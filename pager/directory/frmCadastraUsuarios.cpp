@@ -97,8 +97,7 @@ bool frmCadastraUsuarios::CarregaDoDiretorio(int idUsuario)
         return false;
     }
     if (usuario->NoFim()) {
-        m_caixa.mostra(QStringLiteral("Erro:"),
-            QStringLiteral("Este usuário não está mais no cadastro."),
+        m_caixa.mostra(QStringLiteral("Erro:"), ErroBanco::UsuarioRemovido(),
             CaixaMensagem::Icone::Informacao);
         return false;
     }
@@ -133,6 +132,7 @@ void frmCadastraUsuarios::Form_Activate()
 void frmCadastraUsuarios::ExibeGrupos(int idUsuario)
 {
     m_lstGrupos->clear();
+    m_gruposListados = false;
     std::optional<QList<listas::Item>> grupos;
     std::optional<QSet<int>> marcados = QSet<int>();
     {
@@ -154,6 +154,7 @@ void frmCadastraUsuarios::ExibeGrupos(int idUsuario)
     }
     if (m_lstGrupos->count() > 0)
         m_lstGrupos->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    m_gruposListados = true;
 }
 
 void frmCadastraUsuarios::cmdCadastrarGrupo_Click()
@@ -163,17 +164,25 @@ void frmCadastraUsuarios::cmdCadastrarGrupo_Click()
     ficha.nome = m_txtNomeUsuario->text();
     ficha.idPager = m_txtPagerID->text();
     ficha.descricao = m_txtDescricao->toPlainText();
-    for (int i = 0; i < m_lstGrupos->count(); ++i) {
-        const QListWidgetItem *item = m_lstGrupos->item(i);
-        if (item->checkState() == Qt::Checked)
-            ficha.idsGrupos.append(cadastro::IdDaEntradaDeGrupo(item->text()));
+    // An empty list read from a failing file is not "member of no group".
+    if (m_gruposListados) {
+        ficha.idsGrupos.emplace();
+        for (int i = 0; i < m_lstGrupos->count(); ++i) {
+            const QListWidgetItem *item = m_lstGrupos->item(i);
+            if (item->checkState() == Qt::Checked)
+                ficha.idsGrupos->append(cadastro::IdDaEntradaDeGrupo(item->text()));
+        }
     }
 
     const bool gravado = GravaUsuario(m_diretorio, m_caixa, ficha);
     if (ficha.descricao != m_txtDescricao->toPlainText())
         m_txtDescricao->setPlainText(ficha.descricao);
-    if (!gravado)
+    if (!gravado) {
+        // Nothing typed here can be stored any more: back to the refilled list.
+        if (m_diretorio.Motivo() == Diretorio::Recusa::Removido)
+            reject();
         return;
+    }
     m_pnlId->setText(QString::number(ficha.idUsuario));
     accept();
 }

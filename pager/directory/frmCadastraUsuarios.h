@@ -12,8 +12,9 @@ class QListWidget;
 
 // The user dialog ("Cadastro de Usuários"): creates a user or alters one, and marks the
 // groups he belongs to. It starts blank ("-" in pnlId, a new user) unless the caller loads
-// a user first. Save checks and stores through GravaUsuario and closes only when stored;
-// a refusal leaves everything typed and marked in place. It does not refill any list of
+// a user first. Save checks and stores through GravaUsuario and closes when stored, or
+// when the user being altered is no longer there; any other refusal leaves everything
+// typed and marked in place. It does not refill any list of
 // its callers.
 class frmCadastraUsuarios : public QDialog
 {
@@ -32,7 +33,8 @@ public:
     int idUsuario() const;
 
     // Fills lstGrupos with every group ("00007 - Vendas") and marks those of the user
-    // (0 marks none); the first entry becomes the current one.
+    // (0 marks none); the first entry becomes the current one. When the groups or the
+    // user's memberships cannot be read, a save leaves his memberships as they are.
     void ExibeGrupos(int idUsuario);
 
 public Q_SLOTS:
@@ -53,4 +55,5 @@ private:
     CaixaDeTextoMultilinha *m_txtDescricao = nullptr;
     QListWidget *m_lstGrupos = nullptr;
     bool m_ativado = false;
+    bool m_gruposListados = false;
 };

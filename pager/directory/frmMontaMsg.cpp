@@ -269,9 +269,9 @@ void frmMontaMsg::cmdAlterar_Click()
     }
     {
         frmCadastraUsuarios dialogo(m_ambiente.caixa, this);
-        if (!dialogo.CarregaDoDiretorio(Pedido().identificador))
-            return;
-        m_ambiente.Executa(dialogo);
+        // A user another operator removed is offered no more.
+        if (dialogo.CarregaDoDiretorio(Pedido().identificador))
+            m_ambiente.Executa(dialogo);
     }
     ListaNoModoAtual();
 }

@@ -5,9 +5,9 @@
 #include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
 #include "ListasDoDiretorio.h"
+#include "OrdemAlfabetica.h"
 #include "shell/Creditos.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -17,7 +17,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 frmUsuariosGrupo::frmUsuariosGrupo(AmbienteJanela ambiente, QWidget *pai)
     : QDialog(pai)
@@ -95,8 +94,13 @@ std::optional<int> frmUsuariosGrupo::GrupoEscolhido()
         ambiente_.MostraFalha(diretorio_);
         return std::nullopt;
     }
-    if (grupo->NoFim())
+    if (grupo->NoFim()) {
+        ambiente_.caixa.mostra(
+            QStringLiteral("Erro:"), ErroBanco::GrupoRemovido(), CaixaMensagem::Icone::Informacao);
+        // Another operator removed it: it is offered no more.
+        Form_Load();
         return std::nullopt;
+    }
     return grupo->Campo(QStringLiteral("ID_Grupo")).toInt();
 }
 
@@ -137,9 +141,8 @@ void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
             CaixaMensagem::Icone::Informacao);
         return;
     }
-    QCollator ordem{QLocale(QLocale::Portuguese, QLocale::Brazil)};
-    ordem.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(nomes.begin(), nomes.end(), ordem);
+    // The order of cmbUsuarios beside it, which the engine sorted.
+    ordem::Ordena(nomes);
     lstUsuarios_->addItems(nomes);
 }
 
@@ -175,14 +178,12 @@ void frmUsuariosGrupo::cmdAdicionar_Click()
     bool gravou = false;
     {
         CursorOcupado ocupado;
-        std::optional<Instantaneo> par = diretorio_.Associacao(idUsuario, *idGrupo);
-        // Already a member: nothing to store and nothing to say.
-        if (par && !par->NoFim())
-            return;
-        gravou = par && diretorio_.InsereUsuarioNoGrupo(idUsuario, *idGrupo);
+        // A user already in the group stays as he is, without a word.
+        gravou = diretorio_.InsereUsuarioNoGrupo(idUsuario, *idGrupo);
     }
     if (!gravou) {
         ambiente_.MostraFalha(diretorio_);
+        Reabre();
         return;
     }
     AtualizaUsuariosDoGrupo();
@@ -205,9 +206,16 @@ void frmUsuariosGrupo::cmdRemover_Click()
     }
     if (!retirou) {
         ambiente_.MostraFalha(diretorio_);
+        Reabre();
         return;
     }
     AtualizaUsuariosDoGrupo();
+}
+
+void frmUsuariosGrupo::Reabre()
+{
+    if (diretorio_.Motivo() == Diretorio::Recusa::Removido)
+        Form_Load();
 }
 
 void frmUsuariosGrupo::cmdRetornar_Click()

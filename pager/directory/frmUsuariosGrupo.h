@@ -32,8 +32,12 @@ public Q_SLOTS:
 
 private:
     void Form_Load();
-    // ID_Grupo of the chosen group; empty when there is none or the read failed (shown).
+    // ID_Grupo of the chosen group; empty when there is none, when the read failed (shown)
+    // or when another operator removed it (shown, and both lists are filled again).
     std::optional<int> GrupoEscolhido();
+    // After a refused add or remove: fills both lists again when the refusal was a user or
+    // group that is no longer there, so it is offered no more.
+    void Reabre();
 
     AmbienteJanela ambiente_;
     Diretorio diretorio_;

@@ -4,6 +4,7 @@
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
 #include "ListasDoDiretorio.h"
+#include "Paineis.h"
 #include "TextosDoCadastro.h"
 #include "frmCadastraUsuarios.h"
 #include "shell/Creditos.h"
@@ -49,15 +50,9 @@ frmVisualizaUsuarios::frmVisualizaUsuarios(
     auto *pnlMsg = new QLabel(QStringLiteral("Descrição do Usuário:"), this);
     pnlMsg->setObjectName(QStringLiteral("pnlMsg"));
     layout->addWidget(pnlMsg);
-    m_pnlDescricaoGrupo = new QLabel(NenhumUsuario(), this);
+    m_pnlDescricaoGrupo = paineis::CriaPainelDeDescricao(5, this);
     m_pnlDescricaoGrupo->setObjectName(QStringLiteral("pnlDescricaoGrupo"));
-    // Codes and descriptions are the operator's text, never markup.
-    m_pnlDescricaoGrupo->setTextFormat(Qt::PlainText);
-    m_pnlDescricaoGrupo->setFrameShape(QFrame::Panel);
-    m_pnlDescricaoGrupo->setFrameShadow(QFrame::Sunken);
-    m_pnlDescricaoGrupo->setWordWrap(true);
-    m_pnlDescricaoGrupo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_pnlDescricaoGrupo->setMinimumSize(360, m_pnlDescricaoGrupo->fontMetrics().lineSpacing() * 5);
+    m_pnlDescricaoGrupo->setText(NenhumUsuario());
     layout->addWidget(m_pnlDescricaoGrupo);
 
     auto *botoes = new QHBoxLayout;
@@ -183,8 +178,11 @@ void frmVisualizaUsuarios::cmdAlterarGrupo_Click()
         return;
     {
         frmCadastraUsuarios dialogo(m_ambiente.caixa, this);
-        if (!dialogo.CarregaDoDiretorio(idSelecionado()))
+        if (!dialogo.CarregaDoDiretorio(idSelecionado())) {
+            // A user another operator removed is offered no more.
+            Reexibe();
             return;
+        }
         m_ambiente.Status(QStringLiteral(" Alterando informações sobre usuário ..."));
         m_ambiente.Executa(dialogo);
     }

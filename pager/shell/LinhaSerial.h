@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The serial line the modem hangs on, as the modem procedures and the transmission see it:
+// The serial line the modem hangs on, as the modem procedures and the transmission see it
+// (or, in its place, a TCP connection to the paging company's TAP gateway, LinhaTcp):
 // open with a device path and a settings text, write bytes, read whatever has arrived,
 // count what waits, block until input arrives, and tell when the line has vanished
 // (device unplugged, the other end of a pseudo-terminal closed).
@@ -44,4 +45,21 @@ public:
     virtual int descritor() const { return -1; }
 
     virtual QString erro() const { return {}; }
+
+    // A line that reaches the paging service without a modem (a TAP gateway over TCP) says
+    // so here: the modem procedures then send no AT commands, connect in place of dialing
+    // and close the connection in place of hanging up. Modem lines keep the defaults below.
+    virtual bool temModem() const { return true; }
+
+    enum class Conexao { Nenhuma, EmCurso, Feita, Falhou };
+
+    // Starts reaching the gateway named at abre() and returns at once; the attempt (name
+    // look-up included) goes on by itself. While it does, the descriptor becomes readable
+    // and aguardaEntrada() returns when it settles, so the ordinary waits serve for it.
+    virtual void conecta() { }
+    // Where the attempt stands; after Falhou, erro() says why in Portuguese.
+    virtual Conexao conexao() { return Conexao::Nenhuma; }
+    // Ends the connection, or gives up the attempt, at once. The line stays open for the
+    // next conecta().
+    virtual void desconecta() { }
 };

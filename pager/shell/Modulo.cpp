@@ -77,6 +77,8 @@ void Modulo::avisaTimeOutModem()
 
 void Modulo::InicializaModem()
 {
+    if (!m_modem.temModem())
+        return;
     const QString inicializacao = SoImprimiveis(
         m_ini.LePerfil(kSecaoModem, QStringLiteral("Inicialização"), QStringLiteral("ATZ")));
     Escreve(inicializacao + QLatin1Char(kCR));
@@ -124,6 +126,8 @@ void Modulo::LimpaEntrada()
 
 bool Modulo::Discar()
 {
+    if (!m_modem.temModem())
+        return ConectaGateway();
     LimpaEntrada();
     Escreve(QStringLiteral("ATE0\r"));
     if (!AguardaResposta("OK", kEsperaOk)) {
@@ -190,6 +194,8 @@ int Modulo::AguardaConexao()
 
 void Modulo::Desconectar()
 {
+    if (!m_modem.temModem())
+        return DesconectaGateway();
     CursorOcupado ampulheta;
     m_status.mostraStatus(QStringLiteral(" Desconectando modem, aguarde ..."));
     Escreve(QStringLiteral("+++"));

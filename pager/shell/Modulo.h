@@ -34,7 +34,7 @@ public:
     bool ConfiguraModem();
 
     // "Inicialização" (default "ATZ") and "ate0", each awaited for 4 s; a missing "OK"
-    // shows the time-out message and the procedure goes on.
+    // shows the time-out message and the procedure goes on. Nothing on a gateway line.
     void InicializaModem();
 
     // Waits up to `segundos` for `texto` in a fresh buffer, without processing events.
@@ -54,8 +54,9 @@ public:
     // Reads and discards the input until nothing more waits.
     void LimpaEntrada();
 
-    // Dials the paging service; true when connected. Shows every failure itself, except a
-    // line that vanished meanwhile: that is the caller's to tell (Modem().perdida()).
+    // Dials the paging service (on a gateway line: connects to it, within the same 60 s);
+    // true when connected. Shows every failure itself, except a line that vanished
+    // meanwhile: that is the caller's to tell (Modem().perdida()).
     bool Discar();
 
     // Waits up to 60 s (events processed, hourglass shown) for a result code; returns a
@@ -63,6 +64,7 @@ public:
     int AguardaConexao();
 
     // Hangs up: "+++", 3 s, "ATH0", 2 s, drain, 0.1 s; status texts; checks nothing.
+    // A gateway line is closed at once instead.
     void Desconectar();
 
     // Writes a text as Windows-1252 bytes.
@@ -76,6 +78,10 @@ public:
 
 private:
     void avisaTimeOutModem();
+    // The same steps on a line without a modem (a TAP gateway): connect within the dial
+    // limit, close at once (ModuloGateway.cpp).
+    bool ConectaGateway();
+    void DesconectaGateway();
 
     ArquivoIni &m_ini;
     LinhaSerial &m_modem;

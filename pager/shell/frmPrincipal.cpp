@@ -3,7 +3,7 @@
 #include "ArquivoIni.h"
 #include "CaixaMensagemQt.h"
 #include "Icones.h"
-#include "LinhaSerialPosix.h"
+#include "LinhaPorta.h"
 #include "Modulo.h"
 #include "Programa.h"
 #include "RelogioReal.h"
@@ -39,7 +39,7 @@ frmPrincipal::frmPrincipal(Dependencias d, QWidget *pai)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     if (!d.modem) {
-        m_modemProprio = std::make_unique<LinhaSerialPosix>();
+        m_modemProprio = std::make_unique<LinhaPorta>();
         d.modem = m_modemProprio.get();
     }
     if (!d.relogio) {

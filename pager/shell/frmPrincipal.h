@@ -28,7 +28,7 @@ class frmPrincipal : public QMainWindow, public PainelStatus
     Q_OBJECT
 public:
     // What the window works with. Null pointers are replaced by the program's own: the
-    // termios line, the real clock and the Qt message box over this window.
+    // port line (termios device or TAP gateway), the real clock and the Qt message box.
     struct Dependencias
     {
         QString pastaPrograma; // holds Pager.Mdb

@@ -23,6 +23,11 @@ const QString kLinhaPerdidaAoDesligar = QStringLiteral(
     "As mensagens confirmadas pela empresa de rádio chamadas foram entregues e registradas no "
     "histórico, mas a comunicação com o modem foi interrompida ao encerrar a ligação. "
     "Verifique o modem antes do próximo envio.");
+// Over a TAP gateway there is no modem or serial port to blame: the connection broke.
+const QString kConexaoPerdida = QStringLiteral(
+    "A conexão com o gateway da empresa de rádio chamadas foi interrompida (%1). As mensagens "
+    "confirmadas até aqui foram registradas no histórico; as demais podem ser enviadas "
+    "novamente.");
 const QString kPortaFechada = QStringLiteral(
     "Não foi possível abrir a porta serial do modem. Verifique se o modem está ligado ao "
     "computador e tente novamente.");
@@ -230,8 +235,17 @@ bool Transmissao::Desliga(const QString &seLinhaPerdida)
     if (!LinhaPerdida())
         return true;
     // Nothing to hang up on: say what happened once and leave the port for the next send.
-    m_modulo.Modem().fecha();
-    Erro(seLinhaPerdida.isEmpty() ? kLinhaPerdida : seLinhaPerdida);
+    LinhaSerial &linha = m_modulo.Modem();
+    QString motivo = linha.erro();
+    if (motivo.endsWith(QLatin1Char('.')))
+        motivo.chop(1);
+    if (!motivo.isEmpty())
+        motivo[0] = motivo.at(0).toLower();
+    linha.fecha();
+    if (!linha.temModem())
+        Erro(kConexaoPerdida.arg(motivo));
+    else
+        Erro(seLinhaPerdida.isEmpty() ? kLinhaPerdida : seLinhaPerdida);
     m_modulo.status().mostraStatus(programa::Pronto());
     return false;
 }

@@ -11,14 +11,25 @@
 
 namespace {
 
-// Stands in for Tellumo: finds the modem through its settings, says ATE0 and keeps the answer
-// in its own folder.
+// Stands in for Tellumo: finds the chosen port through its settings; says ATE0 to the modem,
+// or CR to the gateway, and keeps the answer in its own folder.
 const char *programaFalso = R"(#!/usr/bin/env bash
 set -eu
-com1=$(tr -d '\r' < "$XDG_CONFIG_HOME/Tellumo.INI" | sed -n 's/^COM1=//p')
-exec 3<>"$com1"
-printf 'ATE0\r' >&3
-timeout 5 grep -a -m1 OK <&3 > "$(dirname "$0")/resposta.txt"
+ini=$(tr -d '\r' < "$XDG_CONFIG_HOME/Tellumo.INI")
+porta=$(sed -n 's/^Porta Serial=//p' <<< "$ini")
+dispositivo=$(grep "^COM$porta=" <<< "$ini" | cut -d= -f2-)
+resposta=$(dirname "$0")/resposta.txt
+case $dispositivo in
+tcp:*)
+  IFS=: read -r _ host numero <<< "$dispositivo"
+  exec 3<>"/dev/tcp/$host/$numero"
+  printf '\r' >&3
+  timeout 5 head -c 3 <&3 > "$resposta" ;;
+*)
+  exec 3<>"$dispositivo"
+  printf 'ATE0\r' >&3
+  timeout 5 grep -a -m1 OK <&3 > "$resposta" ;;
+esac
 )";
 
 QByteArray leArquivo(const QString &caminho)
@@ -149,6 +160,17 @@ private slots:
             registros.last().value(QStringLiteral("evento")).toString(), QStringLiteral("fim"));
         QCOMPARE(
             registros.last().value(QStringLiteral("motivo")).toString(), QStringLiteral("sinal"));
+    }
+
+    // --tcp chooses port 2, which names this run's gateway.
+    void programaFalaComOGatewayComTcp()
+    {
+        QCOMPARE(roda({QStringLiteral("--tcp")}), 0);
+        QCOMPARE(leArquivo(demo + QStringLiteral("/programa/resposta.txt")), QByteArray("ID="));
+        const QByteArray configuracao = leArquivo(ini());
+        QVERIFY(configuracao.contains("\r\nPorta Serial=2\r\n"));
+        QVERIFY(configuracao.contains("\r\nCOM2=tcp:127.0.0.1:"));
+        QVERIFY(leArquivo(demo + QStringLiteral("/simulador.jsonl")).contains("\"conexao\""));
     }
 };
 

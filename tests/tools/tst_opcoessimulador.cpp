@@ -23,6 +23,7 @@ private slots:
         QCOMPARE(l.opcoes->desconectaApos, -1);
         QCOMPARE(l.opcoes->cps, 0);
         QCOMPARE(l.opcoes->tempoLimiteS, 0);
+        QCOMPARE(l.opcoes->portaTcp, -1);
     }
 
     void defeitosEscolhidos()
@@ -30,7 +31,7 @@ private slots:
         const LeituraOpcoes l = le(QStringLiteral(
             "--ocupado --mudo --sem-id --sem-ack-logon --nak 2 --silencia-apos 3 "
             "--desconecta-apos 4 --atraso 250 --cps 960 --tempo-discagem 100 --guarda 200 "
-            "--tempo-limite 30 --link /tmp/modem --log /tmp/sim.jsonl"));
+            "--tempo-limite 30 --link /tmp/modem --log /tmp/sim.jsonl --cai-apos 5 --tcp 0"));
         QVERIFY2(l.opcoes, qPrintable(l.mensagem));
         const OpcoesSimulador &o = *l.opcoes;
         QCOMPARE(o.discagem, OpcoesSimulador::Discagem::Ocupado);
@@ -43,6 +44,8 @@ private slots:
         QCOMPARE(o.tempoDiscagemMs, 100);
         QCOMPARE(o.guardaMs, 200);
         QCOMPARE(o.tempoLimiteS, 30);
+        QCOMPARE(o.caiApos, 5);
+        QCOMPARE(o.portaTcp, 0);
         QCOMPARE(o.link, QStringLiteral("/tmp/modem"));
         QCOMPARE(o.log, QStringLiteral("/tmp/sim.jsonl"));
     }
@@ -81,6 +84,7 @@ private slots:
         QTest::newRow("opcao desconhecida") << "--voar";
         QTest::newRow("argumento solto") << "extra";
         QTest::newRow("dois resultados") << "--ocupado --sem-tom";
+        QTest::newRow("porta alta") << "--tcp 65536";
     }
     void linhaInvalida()
     {

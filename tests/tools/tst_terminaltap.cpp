@@ -209,6 +209,18 @@ private slots:
         QCOMPARE(registro.de(QStringLiteral("pagina")).size(), 1);
     }
 
+    void caiSemAvisoDepoisDeKBlocos()
+    {
+        opcoes.caiApos = 1;
+        TerminalTap terminal(opcoes, registro);
+        conectado(terminal);
+        QCOMPARE(terminal.recebe(bloco("123", "abc")).bytes, aceito);
+        const TerminalTap::Resposta r = terminal.recebe(bloco("456", "def"));
+        QCOMPARE(r.bytes, QByteArray());
+        QVERIFY(r.desliga);
+        QCOMPARE(registro.de(QStringLiteral("pagina")).size(), 1);
+    }
+
     void logoffEncerraASessao()
     {
         TerminalTap terminal(opcoes, registro);

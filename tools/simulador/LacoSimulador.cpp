@@ -1,5 +1,7 @@
 #include "LacoSimulador.h"
 
+#include "GatewayTcp.h"
+
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -8,10 +10,11 @@
 #include <time.h>
 #include <unistd.h>
 
-LacoSimulador::LacoSimulador(int descritorLinha, ModemHayes &m, int limite)
+LacoSimulador::LacoSimulador(int descritorLinha, ModemHayes &m, int limite, GatewayTcp *g)
     : linha(descritorLinha)
     , modem(m)
     , tempoLimiteS(limite)
+    , gateway(g)
 { }
 
 qint64 LacoSimulador::agora() const
@@ -63,13 +66,22 @@ const char *LacoSimulador::executa()
             motivo = "erro";
             break;
         }
+        if (gateway)
+            gateway->avanca(t);
         qint64 espera = fim == LLONG_MAX ? -1 : fim - t;
-        if (const auto prazo = modem.proximoPrazo())
-            espera = espera < 0 ? *prazo - t : std::min(espera, *prazo - t);
-        pollfd fds[2] = {{linha, short(POLLIN | (pendente.isEmpty() ? 0 : POLLOUT)), 0},
-            {descritorSinais, POLLIN, 0}};
+        const auto considera = [&espera, t](std::optional<qint64> prazo) {
+            if (prazo)
+                espera = espera < 0 ? *prazo - t : std::min(espera, *prazo - t);
+        };
+        considera(modem.proximoPrazo());
+        if (gateway)
+            considera(gateway->proximoPrazo());
+        pollfd fds[3] = {{linha, short(POLLIN | (pendente.isEmpty() ? 0 : POLLOUT)), 0},
+            {descritorSinais, POLLIN, 0}, {-1, 0, 0}};
+        if (gateway)
+            gateway->preenche(fds[2]);
         const int pronto
-            = ::poll(fds, 2, espera < 0 ? -1 : int(std::clamp<qint64>(espera, 0, INT_MAX)));
+            = ::poll(fds, 3, espera < 0 ? -1 : int(std::clamp<qint64>(espera, 0, INT_MAX)));
         if (pronto < 0 && errno != EINTR) {
             motivo = "erro";
             break;
@@ -90,6 +102,8 @@ const char *LacoSimulador::executa()
             if (n > 0)
                 modem.recebe(QByteArrayView(bytes, n), agora());
         }
+        if (gateway)
+            gateway->trata(fds[2], agora());
     }
     ::close(descritorSinais);
     return motivo;

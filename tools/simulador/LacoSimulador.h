@@ -2,15 +2,19 @@
 
 #include "ModemHayes.h"
 
+class GatewayTcp;
+
 #include <QByteArray>
 
-// The simulator's one loop: it blocks in poll() on the pseudo-terminal, on the signals that
-// end it and on the modem's next deadline, and moves bytes between the line and the modem.
+// The simulator's one loop: it blocks in poll() on the pseudo-terminal, on the TCP gateway
+// (if any), on the signals that end it and on the next deadline, and moves bytes between the
+// line and the modem.
 // It ends on SIGTERM, SIGINT or SIGHUP and when the time limit (if any) runs out.
 class LacoSimulador
 {
 public:
-    LacoSimulador(int descritorLinha, ModemHayes &modem, int tempoLimiteS);
+    LacoSimulador(
+        int descritorLinha, ModemHayes &modem, int tempoLimiteS, GatewayTcp *gateway = nullptr);
     // Returns why it stopped: "sinal", "tempo" or "erro".
     const char *executa();
 
@@ -21,5 +25,6 @@ private:
     int linha;
     ModemHayes &modem;
     int tempoLimiteS;
+    GatewayTcp *gateway;
     QByteArray pendente;
 };

@@ -60,6 +60,14 @@ LeituraOpcoes leOpcoes(const QStringList &argumentos)
              QStringLiteral("Depois de k blocos a central desliga (ESC EOT CR)."),
              QStringLiteral("k")),
             &OpcoesSimulador::desconectaApos},
+        {valor(QStringLiteral("cai-apos"),
+             QStringLiteral("Depois de k blocos a ligação cai sem aviso."), QStringLiteral("k")),
+            &OpcoesSimulador::caiApos},
+        {valor(QStringLiteral("tcp"),
+             QStringLiteral("Serve também a central como gateway TAP em 127.0.0.1:PORTA "
+                            "(0: uma porta livre); o endereço sai na segunda linha."),
+             QStringLiteral("PORTA")),
+            &OpcoesSimulador::portaTcp},
         {valor(QStringLiteral("atraso"),
              QStringLiteral("Atraso de cada resposta da central, em ms."), QStringLiteral("ms")),
             &OpcoesSimulador::atrasoMs},
@@ -127,6 +135,8 @@ LeituraOpcoes leOpcoes(const QStringList &argumentos)
                 QStringLiteral("valor inválido para --%1: %2").arg(i.opcao.names().first(), texto));
         o.*(i.campo) = n;
     }
+    if (o.portaTcp > 65535)
+        return falha(QStringLiteral("valor inválido para --tcp: %1").arg(o.portaTcp));
     leitura.opcoes = o;
     return leitura;
 }

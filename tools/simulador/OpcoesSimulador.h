@@ -23,10 +23,12 @@ struct OpcoesSimulador
     QSet<QByteArray> recusados; // pager codes the service refuses
     int silenciaApos = -1; // after this many blocks the service answers nothing more
     int desconectaApos = -1; // after this many blocks the service hangs up (ESC EOT CR)
+    int caiApos = -1; // after this many blocks the call drops without a word
     int atrasoMs = 0; // delay of every reply of the service
     int cps = 0; // characters a second the simulator sends; 0 = no limit
     int tempoDiscagemMs = 500;
     int guardaMs = 1000; // silence after "+++" that returns to command mode
+    int portaTcp = -1; // serves the terminal on this loopback TCP port too (0: any); -1 none
 };
 
 struct LeituraOpcoes

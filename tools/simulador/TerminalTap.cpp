@@ -145,6 +145,10 @@ void TerminalTap::julgaBloco(
         resposta.desliga = true;
         return;
     }
+    if (opcoes.caiApos >= 0 && blocosJulgados >= opcoes.caiApos) {
+        resposta.desliga = true;
+        return;
+    }
     const QByteArray campos = bloco.mid(1, bloco.size() - 2);
     const QList<QByteArray> partes = campos.split(CR);
     const QByteArray codigo = partes.value(0);

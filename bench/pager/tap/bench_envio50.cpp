@@ -10,21 +10,19 @@
 // that bound, processor under 2% of the elapsed time.
 #include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
+#include "GrupoDeBench.h"
 #include "ProcessoSimulador.h"
 #include "directory/Diretorio.h"
 #include "shell/ArquivoIni.h"
 #include "shell/LinhaSerialPosix.h"
 #include "shell/Modulo.h"
-#include "shell/PainelStatus.h"
 #include "shell/RelogioReal.h"
 #include "tap/Transmissao.h"
-#include "tap/VisorEnvio.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -36,15 +34,6 @@ constexpr double kTempoDiscagem = 0.5;
 // the dial result 0.5 + 0.1, then 0.2; log-on 1 + 1 + 0.02 + 0.01; log-off 0.05; hang-up
 // 3 + 2 + 0.1.
 constexpr double kPausas = 0.2 + 0.5 + 0.1 + 0.2 + 1.0 + 1.0 + 0.02 + 0.01 + 0.05 + 3.0 + 2.0 + 0.1;
-
-class Mudo : public PainelStatus, public VisorEnvio
-{
-public:
-    void mostraStatus(const QString &) override { }
-    void mostraTitulo(const QString &) override { }
-    void iniciaProgresso(int) override { }
-    void mostraProgresso(int) override { }
-};
 
 // The termios line, counting the characters that answer each awaited command.
 class LinhaContada : public LinhaSerialPosix
@@ -73,16 +62,6 @@ private:
     qsizetype m_escritos = 0;
 };
 
-double segundosDeProcessador()
-{
-    rusage uso{};
-    ::getrusage(RUSAGE_SELF, &uso);
-    const auto s = [](const timeval &t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return s(uso.ru_utime) + s(uso.ru_stime);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,15 +79,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     Diretorio diretorio;
-    const int grupo
-        = diretorio.InsereGrupo(QStringLiteral("Todos"), QStringLiteral("Todos")).value_or(0);
-    for (int i = 0; i < kMembros; ++i) {
-        const int id = diretorio
-                           .InsereUsuario(QStringLiteral("-"), QString::number(1000 + i),
-                               QDate::currentDate(), QStringLiteral("Membro %1").arg(i))
-                           .value_or(0);
-        diretorio.InsereUsuarioNoGrupo(id, grupo);
-    }
+    const int grupo = criaGrupo(diretorio, kMembros);
 
     QTemporaryDir pasta;
     ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));

@@ -13,10 +13,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-frmDicasDoDia::frmDicasDoDia(const QString &pastaPrograma, CaixaMensagem &caixa,
+frmDicasDoDia::frmDicasDoDia(const PastasVistral &pastas, CaixaMensagem &caixa,
     std::function<double()> sorteio, QWidget *parent)
     : QDialog(parent)
-    , m_pasta(pastaPrograma)
+    , m_pastas(pastas)
     , m_caixa(caixa)
 {
     setObjectName(QStringLiteral("frmDicasDoDia"));
@@ -69,13 +69,14 @@ frmDicasDoDia::frmDicasDoDia(const QString &pastaPrograma, CaixaMensagem &caixa,
     connect(cmdProsseguir, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_chkExibeDicas, &QCheckBox::clicked, this, &frmDicasDoDia::chkExibeDicas_Click);
 
-    if (Configuracao::LeLinha(m_pasta, Configuracao::ArquivoDicas) == QStringLiteral("N")) {
+    if (Configuracao::LeLinha(m_pastas.usuario, Configuracao::ArquivoDicas)
+        == QStringLiteral("N")) {
         m_descarregado = true;
         return;
     }
     m_chkExibeDicas->setChecked(true);
     const double r = sorteio ? sorteio() : QRandomGenerator::global()->generateDouble();
-    m_lblDica->setText(DicaDoDia::le(m_pasta, DicaDoDia::numeroSorteado(r)));
+    m_lblDica->setText(DicaDoDia::le(m_pastas.dados, DicaDoDia::numeroSorteado(r)));
 }
 
 int frmDicasDoDia::exec()
@@ -88,7 +89,7 @@ int frmDicasDoDia::exec()
 void frmDicasDoDia::chkExibeDicas_Click(bool marcado)
 {
     const QString linha = marcado ? QStringLiteral("S") : QStringLiteral("N");
-    if (!Configuracao::GravaLinha(m_pasta, Configuracao::ArquivoDicas, linha)) {
+    if (!Configuracao::GravaLinha(m_pastas.usuario, Configuracao::ArquivoDicas, linha)) {
         m_caixa.mostra(QStringLiteral("Erro:"),
             QStringLiteral("Não foi possível gravar a sua escolha no arquivo "
                            "\"dicas.inc\" da pasta do programa."),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PastasVistral.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -15,7 +17,7 @@ class frmDicasDoDia : public QDialog
     Q_OBJECT
 public:
     // `sorteio` gives a number 0 <= r < 1 for the draw of the tip.
-    frmDicasDoDia(const QString &pastaPrograma, CaixaMensagem &caixa,
+    frmDicasDoDia(const PastasVistral &pastas, CaixaMensagem &caixa,
         std::function<double()> sorteio = {}, QWidget *parent = nullptr);
 
     int exec() override;
@@ -23,7 +25,7 @@ public:
 private:
     void chkExibeDicas_Click(bool marcado);
 
-    QString m_pasta;
+    PastasVistral m_pastas;
     CaixaMensagem &m_caixa;
     bool m_descarregado = false;
     QCheckBox *m_chkExibeDicas;

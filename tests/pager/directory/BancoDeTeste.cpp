@@ -1,5 +1,7 @@
 #include "BancoDeTeste.h"
 
+#include "directory/OrdemAlfabetica.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -73,7 +75,9 @@ QSqlDatabase AbreConexao(
     if (somenteLeitura)
         opcoes += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(opcoes);
-    db.open();
+    // Another operator's Tellumo sorts as this one does.
+    if (db.open())
+        ordem::RegistraNaConexao(db);
     return db;
 }
 

@@ -322,6 +322,27 @@ private Q_SLOTS:
         QCOMPARE(Conta(QStringLiteral("SELECT COUNT(*) FROM Usuarios")), 0);
     }
 
+    void gruposIlegiveisNaoApagamOsGruposAoGravar()
+    {
+        const int a = Grupo(QStringLiteral("A"));
+        const int ana = Usuario(QStringLiteral("Ana"), QStringLiteral("1"), {a});
+        QVERIFY(QSqlQuery(BancoDeDados()).exec(QStringLiteral("ALTER TABLE Grupos RENAME TO G")));
+        frmCadastraUsuarios d(caixa_);
+        QVERIFY(d.CarregaDoDiretorio(ana));
+        d.show();
+        QCOMPARE(caixa_.quantidade(), 1); // the group list could not be read
+        QCOMPARE(Filho<QListWidget>(d, "lstGrupos")->count(), 0);
+        QVERIFY(QSqlQuery(BancoDeDados()).exec(QStringLiteral("ALTER TABLE G RENAME TO Grupos")));
+        Filho<QLineEdit>(d, "txtNomeUsuario")->setText(QStringLiteral("Ana Maria"));
+        Clica(d, "cmdCadastrarGrupo");
+        QCOMPARE(caixa_.quantidade(), 1);
+        QCOMPARE(Sql(QStringLiteral("SELECT Nome_Usuario FROM Usuarios")).toString(),
+            QStringLiteral("Ana Maria"));
+        QCOMPARE(
+            Conta(QStringLiteral("SELECT COUNT(*) FROM Usuario_Grupo WHERE ID_Grupo = %1").arg(a)),
+            1);
+    }
+
     // --- the users view
 
     void visaoVaziaAvisaEmAlterarEExcluir_data()
@@ -447,6 +468,22 @@ private Q_SLOTS:
         QCOMPARE(Sql(QStringLiteral("SELECT ID_Pager FROM Usuarios WHERE Nome_Usuario = 'Bia'"))
                      .toString(),
             QStringLiteral("99"));
+    }
+
+    void usuarioQueOutroExcluiuSaiDaLista()
+    {
+        Usuario(QStringLiteral("Ana"), QStringLiteral("11"));
+        const int bia = Usuario(QStringLiteral("Bia"), QStringLiteral("22"));
+        bool abriu = false;
+        auto v = Visao([&abriu](QDialog &) { abriu = true; });
+        Filho<QComboBox>(*v, "cmbUsuario")->setCurrentIndex(1);
+        QVERIFY(Diretorio().ExcluiUsuario(bia)); // another operator
+        Clica(*v, "cmdAlterarGrupo");
+        QVERIFY(!abriu);
+        QCOMPARE(caixa_.textos(), QStringList{"Este usuário não está mais no cadastro."});
+        auto *lista = Filho<QComboBox>(*v, "cmbUsuario");
+        QCOMPARE(lista->count(), 1);
+        QCOMPARE(lista->itemText(0), QStringLiteral("Ana"));
     }
 
     void historicoDoUsuarioEscolhido()

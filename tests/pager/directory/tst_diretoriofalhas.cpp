@@ -55,9 +55,11 @@ private slots:
     {
         Recusa("CREATE TRIGGER t BEFORE INSERT ON Usuario_Grupo WHEN NEW.ID_Grupo = 999 "
                "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+        Recusa("INSERT INTO Grupos (ID_Grupo, Nome_Grupo) VALUES (999, 'G999')");
         const QStringList antes = GruposDaAna();
         Diretorio d;
-        QVERIFY(!d.RegravaGruposDoUsuario(ana_, {g1_, 999}));
+        QVERIFY(!d.AlteraUsuario(
+            ana_, {}, QStringLiteral("1"), QStringLiteral("Ana"), QList<int>{g1_, 999}));
         QVERIFY(d.Erro().startsWith(QStringLiteral("Não foi possível gravar os dados: ")));
         QCOMPARE(GruposDaAna(), antes);
 
@@ -139,7 +141,7 @@ private slots:
         QVERIFY(!d.ListaLog());
         QCOMPARE(d.Erro(),
             QStringLiteral("Não foi possível ler os dados: o banco de dados não está aberto."));
-        QVERIFY(!d.RegravaGruposDoUsuario(ana_, {}));
+        QVERIFY(!d.ExcluiUsuario(ana_));
         QVERIFY(AbreBancoDeDados(banco_->Pasta(), QStringLiteral("Pager.Mdb")));
         QCOMPARE(Coluna(d.ListaUsuarios(), "Nome_Usuario"), QStringList{"Ana"});
         QVERIFY(d.Erro().isEmpty());
@@ -170,6 +172,85 @@ private slots:
         outro = apressado = QSqlDatabase();
         BancoDeTeste::FechaConexao("outro");
         BancoDeTeste::FechaConexao("apressado");
+    }
+
+    void doisOperadoresNaoCadastramOMesmoCodigoNemONome()
+    {
+        constexpr int kNomes = 30;
+        std::atomic<int> gravados{0};
+        std::atomic<int> falhas{0};
+        auto operador = [&](int n) {
+            const QString conexao = QStringLiteral("operador%1").arg(n);
+            {
+                QSqlDatabase db = BancoDeTeste::AbreConexao(banco_->Caminho(), conexao);
+                Diretorio d(db.connectionName());
+                const auto conta = [&](bool gravou) {
+                    if (gravou)
+                        ++gravados;
+                    else if (d.Motivo() != Diretorio::Recusa::Repetido)
+                        ++falhas;
+                };
+                for (int i = 0; i < kNomes; ++i) {
+                    // The other operator types the same names in capitals.
+                    QString nome = QStringLiteral("n%1").arg(i);
+                    if (n == 2)
+                        nome = nome.toUpper();
+                    conta(d.InsereGrupo({}, nome).has_value());
+                    conta(d.InsereUsuario({}, nome, QDate(2026, 1, 1), nome).has_value());
+                }
+            }
+            BancoDeTeste::FechaConexao(conexao);
+        };
+        std::thread primeiro(operador, 1);
+        std::thread segundo(operador, 2);
+        primeiro.join();
+        segundo.join();
+
+        QCOMPARE(falhas.load(), 0);
+        QCOMPARE(gravados.load(), 2 * kNomes);
+        Diretorio d;
+        QCOMPARE(d.ListaGrupos()->NumeroDeRegistros(), kNomes + 2);
+        QCOMPARE(d.ListaUsuarios()->NumeroDeRegistros(), kNomes + 1);
+    }
+
+    void outroOperadorRemoveuOQueEsteAltera()
+    {
+        int bia = 0;
+        {
+            QSqlDatabase db = BancoDeTeste::AbreConexao(banco_->Caminho(), QStringLiteral("outro"));
+            Diretorio outro(db.connectionName());
+            bia = outro.InsereUsuario({}, "2", QDate(2026, 1, 1), "Bia").value_or(-1);
+            QVERIFY(outro.ExcluiUsuario(ana_));
+            QVERIFY(outro.ExcluiGrupo(QStringLiteral("G2")));
+        }
+        BancoDeTeste::FechaConexao(QStringLiteral("outro"));
+        const QString usuario = QStringLiteral("Este usuário não está mais no cadastro.");
+        const QString grupo = QStringLiteral("Este grupo não está mais no cadastro.");
+        Diretorio d;
+        const auto removido = [&d](bool ok, const QString &texto) {
+            QVERIFY(!ok);
+            QCOMPARE(d.Motivo(), Diretorio::Recusa::Removido);
+            QCOMPARE(d.Erro(), texto);
+        };
+        removido(d.AlteraUsuario(ana_, {}, "1", "Ana", QList<int>{g1_}), usuario);
+        removido(d.ExcluiUsuario(ana_), usuario);
+        removido(d.InsereUsuarioNoGrupo(ana_, g1_), usuario);
+        removido(d.AlteraGrupo(g2_, {}, "G9"), grupo);
+        removido(d.ExcluiGrupo(QStringLiteral("G2")), grupo);
+        removido(d.InsereUsuarioNoGrupo(bia, g2_), grupo);
+        removido(d.RetiraUsuariosDoGrupoPorNome("Bia", g2_), grupo);
+
+        // Marks of a group that is gone store no membership pointing to nothing.
+        QVERIFY(d.AlteraUsuario(bia, {}, "2", "Bia", QList<int>{g1_, g2_}));
+        const auto caio = d.InsereUsuario({}, "3", QDate(2026, 1, 1), "Caio", {g2_, g1_});
+        QVERIFY(caio);
+        QCOMPARE(Coluna(d.MembrosDoGrupo(g1_), "ID_Usuario"),
+            QStringList({QString::number(bia), QString::number(*caio)}));
+        QCOMPARE(BancoDeTeste::Valor(BancoDeDados(),
+                     "SELECT COUNT(*) FROM Usuario_Grupo WHERE ID_Grupo NOT IN (SELECT ID_Grupo "
+                     "FROM Grupos) OR ID_Usuario NOT IN (SELECT ID_Usuario FROM Usuarios)")
+                     .toInt(),
+            0);
     }
 
     void duasConexoesGravandoAoMesmoTempo()

@@ -130,6 +130,8 @@ private slots:
         QCOMPARE(Descricao(*janela), QStringLiteral("Os diretores"));
         lista->setCurrentIndex(1);
         QCOMPARE(Descricao(*janela), QStringLiteral("Equipe de vendas"));
+        // What the operator typed, never markup ("<b>x</b>" keeps its brackets).
+        QCOMPARE(Filho<QLabel>(*janela, "pnlDescricaoGrupo")->textFormat(), Qt::PlainText);
     }
 
     void novoGrupoGravado_data()
@@ -164,11 +166,19 @@ private slots:
             QStringList({" Cadastrando um novo grupo de usuários...", " Pronto"}));
     }
 
+    void novoGrupoSemNomeRecusadoEODialogoFica_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("vazio") << QString();
+        QTest::newRow("só brancos") << QStringLiteral("   ");
+    }
     void novoGrupoSemNomeRecusadoEODialogoFica()
     {
+        QFETCH(QString, nome);
         auto janela = Abre();
         bool aberto = false;
-        c_->operador = [&aberto](QDialog &d) {
+        c_->operador = [&aberto, nome](QDialog &d) {
+            QTest::keyClicks(Filho<QLineEdit>(d, "txtNomeGrupo"), nome);
             Clica(d, "cmdCadastrarGrupo");
             aberto = d.isVisible();
         };
@@ -182,13 +192,20 @@ private slots:
         QCOMPARE(Grupos(), 0);
     }
 
+    void novoGrupoComNomeExistenteRecusado_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("igual") << QStringLiteral("Vendas");
+        QTest::newRow("outra caixa") << QStringLiteral("vENDAS");
+    }
     void novoGrupoComNomeExistenteRecusado()
     {
+        QFETCH(QString, nome);
         c_->Grupo(QStringLiteral("Vendas"));
         auto janela = Abre();
         bool aberto = false;
-        c_->operador = [&aberto](QDialog &d) {
-            QTest::keyClicks(Filho<QLineEdit>(d, "txtNomeGrupo"), QStringLiteral("Vendas"));
+        c_->operador = [&aberto, nome](QDialog &d) {
+            QTest::keyClicks(Filho<QLineEdit>(d, "txtNomeGrupo"), nome);
             Clica(d, "cmdCadastrarGrupo");
             aberto = d.isVisible();
         };

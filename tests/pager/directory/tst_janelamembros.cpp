@@ -77,11 +77,14 @@ private slots:
     void membrosEmOrdemAlfabetica()
     {
         const int grupo = c_->Grupo(QStringLiteral("Vendas"));
-        for (const char *nome : {"Zé", "bruno", "Álvaro", "ana", "Carla"})
+        for (const char *nome : {"Zé", "bruno", "Ângela", "Álvaro", "ana", "Carla"})
             c_->Membro(c_->Usuario(QString::fromUtf8(nome)), grupo);
         auto janela = Abre();
         QCOMPARE(c_->caixa.quantidade(), 0);
-        QCOMPARE(Itens(Membros(*janela)), QStringList({"Álvaro", "ana", "bruno", "Carla", "Zé"}));
+        const QStringList ordem{"Álvaro", "ana", "Ângela", "bruno", "Carla", "Zé"};
+        QCOMPARE(Itens(Membros(*janela)), ordem);
+        // The list of every user beside it agrees.
+        QCOMPARE(Itens(Filho<QComboBox>(*janela, "cmbUsuarios")), ordem);
     }
 
     void escolherOutroGrupoMostraSeusMembros()
@@ -125,6 +128,35 @@ private slots:
         QCOMPARE(Itens(Membros(*janela)), QStringList{"Ana"});
         QCOMPARE(c_->caixa.quantidade(), 0);
         QCOMPARE(c_->bipes, 0);
+    }
+
+    void adicionarOQueOutroExcluiuAvisaEReabre_data()
+    {
+        QTest::addColumn<bool>("usuario");
+        QTest::newRow("usuário") << true;
+        QTest::newRow("grupo") << false;
+    }
+    void adicionarOQueOutroExcluiuAvisaEReabre()
+    {
+        QFETCH(bool, usuario);
+        const int ana = c_->Usuario(QStringLiteral("Ana"));
+        const int bia = c_->Usuario(QStringLiteral("Bia"));
+        c_->Membro(ana, c_->Grupo(QStringLiteral("Compras")));
+        c_->Membro(ana, c_->Grupo(QStringLiteral("Vendas")));
+        auto janela = Abre();
+        auto *usuarios = Filho<QComboBox>(*janela, "cmbUsuarios");
+        Escolhe(usuarios, QStringLiteral("Bia"));
+        // Another operator removes the user or the chosen group.
+        QVERIFY(usuario ? Diretorio().ExcluiUsuario(bia)
+                        : Diretorio().ExcluiGrupo(QStringLiteral("Compras")));
+        Clica(*janela, "cmdAdicionar");
+        QCOMPARE(c_->caixa.textos(),
+            QStringList{usuario ? "Este usuário não está mais no cadastro."
+                                : "Este grupo não está mais no cadastro."});
+        QCOMPARE(Itens(usuarios), usuario ? QStringList{"Ana"} : QStringList({"Ana", "Bia"}));
+        QCOMPARE(Itens(Filho<QComboBox>(*janela, "cmbGrupos")),
+            usuario ? QStringList({"Compras", "Vendas"}) : QStringList{"Vendas"});
+        QCOMPARE(c_->Conta(QStringLiteral("SELECT COUNT(*) FROM Usuario_Grupo")), usuario ? 2 : 1);
     }
 
     void adicionarSemUsuariosApita()

@@ -54,5 +54,10 @@ void RelogioVirtual::aguardaEntrada(LinhaSerial &linha, double segundos, bool pr
         ++m_semEventos;
     if (linha.aguardando() > 0 || linha.perdida() || !linha.aberta())
         return;
-    corre(m_agora + segundos, [&linha] { return linha.aguardando() > 0 || linha.perdida(); });
+    // A connection attempt that settles ends the wait as input would.
+    const bool conectando = linha.conexao() == LinhaSerial::Conexao::EmCurso;
+    corre(m_agora + segundos, [&linha, conectando] {
+        return linha.aguardando() > 0 || linha.perdida()
+            || (conectando && linha.conexao() != LinhaSerial::Conexao::EmCurso);
+    });
 }

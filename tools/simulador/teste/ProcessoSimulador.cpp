@@ -18,6 +18,7 @@ bool ProcessoSimulador::inicia(const QStringList &opcoes, int esperaMs)
 {
     para();
     caminhoPty.clear();
+    enderecoGateway.clear();
     mensagemErro.clear();
     QFile::remove(arquivoLog());
     // The last value of an option counts: the caller's time limit wins over the default.
@@ -29,17 +30,25 @@ bool ProcessoSimulador::inicia(const QStringList &opcoes, int esperaMs)
         mensagemErro = processo.errorString();
         return false;
     }
+    if (!leLinha(caminhoPty, esperaMs)
+        || (opcoes.contains(QStringLiteral("--tcp")) && !leLinha(enderecoGateway, esperaMs))) {
+        mensagemErro = QString::fromLocal8Bit(processo.readAllStandardError()).trimmed();
+        if (mensagemErro.isEmpty())
+            mensagemErro = QStringLiteral("o simulador não informou o terminal");
+        para();
+        return false;
+    }
+    return true;
+}
+
+bool ProcessoSimulador::leLinha(QString &linha, int esperaMs)
+{
     const QDeadlineTimer prazo(esperaMs);
     while (!processo.canReadLine()) {
-        if (prazo.hasExpired() || !processo.waitForReadyRead(int(prazo.remainingTime()))) {
-            mensagemErro = QString::fromLocal8Bit(processo.readAllStandardError()).trimmed();
-            if (mensagemErro.isEmpty())
-                mensagemErro = QStringLiteral("o simulador não informou o terminal");
-            para();
+        if (prazo.hasExpired() || !processo.waitForReadyRead(int(prazo.remainingTime())))
             return false;
-        }
     }
-    caminhoPty = QString::fromLocal8Bit(processo.readLine()).trimmed();
+    linha = QString::fromLocal8Bit(processo.readLine()).trimmed();
     return true;
 }
 

@@ -20,7 +20,8 @@ public:
     ProcessoSimulador &operator=(const ProcessoSimulador &) = delete;
 
     // Starts it with the given options (see `simulador --help`) and waits for the path of its
-    // terminal; false (and erro()) when it did not start or printed nothing in time.
+    // terminal (and the gateway's address, with --tcp); false (and erro()) when it did not
+    // start or printed nothing in time.
     bool inicia(const QStringList &opcoes = {}, int esperaMs = 10000);
     // Sends SIGTERM and waits; true when it ended by itself with status 0.
     bool para(int esperaMs = 5000);
@@ -29,6 +30,8 @@ public:
     bool executando() const { return processo.state() != QProcess::NotRunning; }
 
     QString pty() const { return caminhoPty; }
+    // With "--tcp": the gateway as a client names it, "tcp:127.0.0.1:PORT".
+    QString gateway() const { return enderecoGateway; }
     QString arquivoLog() const { return pasta.filePath(QStringLiteral("simulador.jsonl")); }
     QString erro() const { return mensagemErro; }
 
@@ -42,6 +45,9 @@ public:
 private:
     QProcess processo;
     QTemporaryDir pasta;
+    bool leLinha(QString &linha, int esperaMs);
+
     QString caminhoPty;
+    QString enderecoGateway;
     QString mensagemErro;
 };

@@ -1,0 +1,83 @@
+// A message to a group of 50 through the paging-service simulator's TAP gateway over TCP on
+// the loopback address, with Tellumo's own line, clock and directory. Prints the elapsed
+// time against the least the transmission's own pauses allow on this road, and Tellumo's
+// processor time against the elapsed time.
+//
+// The least time: on a gateway there is no modem to answer, no dial, no hang-up and no line
+// speed, so only the log-on's pauses (1 + 1 + 0.02 + 0.01) and the log-off's (0.05) remain.
+// Targets: elapsed within 2% of that, processor under 0.5% of the elapsed time.
+#include "BancoTemporario.h"
+#include "CaixaMensagemGravada.h"
+#include "GrupoDeBench.h"
+#include "ProcessoSimulador.h"
+#include "shell/ArquivoIni.h"
+#include "shell/LinhaTcp.h"
+#include "shell/Modulo.h"
+#include "shell/RelogioReal.h"
+#include "tap/Transmissao.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+constexpr int kMembros = 50;
+constexpr double kPausas = 1.0 + 1.0 + 0.02 + 0.01 + 0.05;
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    ProcessoSimulador simulador;
+    if (!simulador.inicia({QStringLiteral("--tcp"), QStringLiteral("0")})) {
+        std::fprintf(stderr, "simulador: %s\n", qPrintable(simulador.erro()));
+        return 1;
+    }
+    BancoTemporario banco;
+    if (!banco.Aberto()) {
+        std::fprintf(stderr, "banco: %s\n", qPrintable(banco.Erro()));
+        return 1;
+    }
+    Diretorio diretorio;
+    const int grupo = criaGrupo(diretorio, kMembros);
+
+    QTemporaryDir pasta;
+    ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
+    ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.gateway());
+    LinhaTcp linha;
+    RelogioReal relogio;
+    CaixaMensagemGravada caixa;
+    Mudo mudo;
+    Modulo modulo(ini, linha, relogio, caixa, mudo);
+    modulo.DefineNumeroPorta(1);
+    if (!modulo.ConfiguraModem()) {
+        std::fprintf(stderr, "porta: %s\n", qPrintable(linha.erro()));
+        return 1;
+    }
+
+    Transmissao transmissao(modulo, diretorio, mudo,
+        PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo,
+            QStringLiteral("Reunião geral às 15h na sala 2. Tragam o relatório do mês.")});
+    const double cpuAntes = segundosDeProcessador();
+    QElapsedTimer decorrido;
+    decorrido.start();
+    const bool entregue = transmissao.IniciaProcesso();
+    const double segundos = static_cast<double>(decorrido.nsecsElapsed()) / 1e9;
+    const double cpu = segundosDeProcessador() - cpuAntes;
+
+    const qsizetype paginas = simulador.registros(QStringLiteral("pagina")).size();
+    std::printf("grupo de %d pelo gateway TCP: entregue %s, %lld paginas no simulador, "
+                "mensagens: %lld\n",
+        kMembros, entregue ? "sim" : "nao", static_cast<long long>(paginas),
+        static_cast<long long>(caixa.quantidade()));
+    std::printf("decorrido: %.3f s, %.2f%% acima do minimo de %.2f s das pausas (meta: ate 2%%)\n",
+        segundos, 100.0 * (segundos - kPausas) / kPausas, kPausas);
+    std::printf("processador do Tellumo: %.4f s, %.3f%% do decorrido (meta: abaixo de 0,5%%)\n",
+        cpu, 100.0 * cpu / segundos);
+    const bool ok
+        = entregue && paginas == kMembros && segundos <= 1.02 * kPausas && cpu < 0.005 * segundos;
+    return ok ? 0 : 2;
+}

@@ -1,0 +1,55 @@
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The Debian package that cpack makes from the built tree: what it holds and what it needs.
+class TestePacote : public QObject
+{
+    Q_OBJECT
+
+    static QString roda(const QString &programa, const QStringList &argumentos)
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(programa, argumentos);
+        p.waitForFinished(240000);
+        return QString::fromUtf8(p.readAll());
+    }
+
+private slots:
+    void pacoteTemProgramasDadosIconesEDependencias()
+    {
+        QTemporaryDir saida;
+        const QString log = roda(QStringLiteral(CPACK_COMANDO),
+            {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                QStringLiteral(PASTA_OBRA "/CPackConfig.cmake"), QStringLiteral("-B"),
+                saida.path()});
+        const QStringList debs = QDir(saida.path()).entryList({QStringLiteral("quorvane_*.deb")});
+        QVERIFY2(debs.size() == 1, qPrintable(log));
+        const QString deb = saida.filePath(debs.first());
+
+        const QString conteudo
+            = roda(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
+        for (const char *arquivo : {"/usr/bin/tellumo\n", "/usr/bin/vistral\n", "/usr/bin/recado\n",
+                 "/usr/share/quorvane/tellumo/Pager.Mdb\n",
+                 "/usr/share/quorvane/vistral/CVIDA.DAT\n",
+                 "/usr/share/quorvane/vistral/byday.arq\n",
+                 "/usr/share/quorvane/vistral/Vistral.html\n",
+                 "/usr/share/applications/vistral.desktop\n",
+                 "/usr/share/icons/hicolor/48x48/apps/tellumo.png\n"})
+            QVERIFY2(conteudo.contains(QLatin1String(arquivo)), arquivo);
+        // Nothing of the developer's: no tests, no simulator, no settings a run left behind.
+        for (const char *alheio : {"test_", "simulador", "Vistral.Dat", "enableit.dat"})
+            QVERIFY2(!conteudo.contains(QLatin1String(alheio)), alheio);
+
+        const QString depende = roda(QStringLiteral("dpkg-deb"),
+            {QStringLiteral("--field"), deb, QStringLiteral("Depends")});
+        for (const char *pacote : {"libc6 (", "libqt6widgets6 (", "libqt6sql6 (",
+                 "libqt6printsupport6 (", "libqt6sql6-sqlite", "qt6-translations-l10n"})
+            QVERIFY2(depende.contains(QLatin1String(pacote)), qPrintable(depende));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestePacote)
+#include "tst_pacote.moc"
