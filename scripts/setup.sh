@@ -19,6 +19,8 @@ PACOTES=(
   # the Debian package: dpkg-shlibdeps (build-essential) reads the executables through file;
   # the menu entries are checked with desktop-file-validate
   file desktop-file-utils
+  # Tellumo's directory on a PostgreSQL server: Qt's driver, and the server the tests start
+  libqt6sql6-psql postgresql
 )
 
 faltando=()

@@ -1,6 +1,7 @@
 #include "BancoDeDados.h"
 
 #include "OrdemAlfabetica.h"
+#include "Servidor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,8 +12,9 @@ namespace {
 
 const QString kConexao = QStringLiteral("BancoDeDados");
 
-// Every table and column the program reads or writes.
-bool temEsquemaCompleto(const QSqlDatabase &db)
+} // namespace
+
+bool TemEsquemaCompleto(const QSqlDatabase &db)
 {
     const struct
     {
@@ -25,7 +27,11 @@ bool temEsquemaCompleto(const QSqlDatabase &db)
         {"Log", {"Data", "Hora", "Usuario", "Mensagem", "ID_Pager", "ID_Usuario"}},
     };
     for (const auto &t : esperado) {
-        const QSqlRecord registro = db.record(QString::fromLatin1(t.tabela));
+        // A server keeps the unquoted names of its schema in lower case.
+        QString tabela = QString::fromLatin1(t.tabela);
+        if (db.driverName() == QLatin1String("QPSQL"))
+            tabela = tabela.toLower();
+        const QSqlRecord registro = db.record(tabela);
         for (const QString &coluna : t.colunas) {
             if (!registro.contains(coluna))
                 return false;
@@ -33,8 +39,6 @@ bool temEsquemaCompleto(const QSqlDatabase &db)
     }
     return true;
 }
-
-} // namespace
 
 bool AbreBancoDeDados(const QString &pastaPrograma, const QString &nomeArquivo)
 {
@@ -49,7 +53,7 @@ bool AbreBancoDeDados(const QString &pastaPrograma, const QString &nomeArquivo)
         db.setDatabaseName(caminho);
         // Other operators may share the file: wait for their locks instead of failing at once.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        ok = db.open() && ordem::RegistraNaConexao(db) && temEsquemaCompleto(db);
+        ok = db.open() && ordem::RegistraNaConexao(db) && TemEsquemaCompleto(db);
         if (ok) {
             QSqlQuery q(db);
             q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
@@ -62,6 +66,21 @@ bool AbreBancoDeDados(const QString &pastaPrograma, const QString &nomeArquivo)
     if (!ok)
         FechaBancoDeDados();
     return ok;
+}
+
+bool AbreServidor(const QString &conexao, QString *motivo)
+{
+    FechaBancoDeDados();
+    if (!Servidor::Abre(conexao, kConexao, motivo).isOpen())
+        return false;
+    if (!TemEsquemaCompleto(BancoDeDados())) {
+        if (motivo)
+            *motivo = QStringLiteral("o banco de dados do servidor não tem as tabelas do "
+                                     "Tellumo (crie-as com tellumo-banco).");
+        FechaBancoDeDados();
+        return false;
+    }
+    return true;
 }
 
 void FechaBancoDeDados()

@@ -101,13 +101,17 @@ std::optional<bool> Diretorio::Existe(const QString &sql, const QVariantList &va
 
 std::optional<int> Diretorio::InsereComId(const QString &sql, const QVariantList &valores)
 {
-    const auto consulta = Executa(sql, valores, Acesso::Gravacao);
+    auto consulta = Executa(sql, valores, Acesso::Gravacao);
     if (!consulta)
         return std::nullopt;
-    // The identifier of the row just inserted, as the engine assigned it: looking it up by
-    // name would find an older row of the same name.
-    bool ok = false;
-    const int id = consulta->lastInsertId().toInt(&ok);
+    // The identifier of the row just inserted, as the engine assigned it (the statement's
+    // RETURNING, understood by both engines): looking it up by name would find an older
+    // row of the same name, and a server has no "last row" of a connection to ask for.
+    bool ok = consulta->next();
+    const int id = ok ? consulta->value(0).toInt(&ok) : 0;
+    // Walking to the end completes the statement, and so commits it outside a transaction.
+    while (consulta->next()) { }
+    consulta->finish();
     if (!ok) {
         Falhou(QStringLiteral("Não foi possível gravar os dados: o banco de dados não informou o "
                               "código do novo registro."));

@@ -28,7 +28,8 @@ std::optional<int> Diretorio::InsereGrupo(const QString &descricao, const QStrin
                 QStringLiteral("Desculpe, mas você não deve possuir dois grupos de usuários com "
                                "o mesmo nome."));
         id = InsereComId(
-            QStringLiteral("INSERT INTO Grupos (Descricao_Grupo, Nome_Grupo) VALUES (?, ?)"),
+            QStringLiteral("INSERT INTO Grupos (Descricao_Grupo, Nome_Grupo) VALUES (?, ?) "
+                           "RETURNING ID_Grupo"),
             {descricao, nome});
         return id.has_value();
     });

@@ -33,7 +33,8 @@ std::optional<int> Diretorio::InsereUsuario(const QString &descricao, const QStr
                 QStringLiteral("Desculpe, mas você não deve possuir dois usuários que utilizem o "
                                "mesmo código de pager."));
         id = InsereComId(QStringLiteral("INSERT INTO Usuarios (Descricao, ID_Pager, "
-                                        "Data_Cadastro, Nome_Usuario) VALUES (?, ?, ?, ?)"),
+                                        "Data_Cadastro, Nome_Usuario) VALUES (?, ?, ?, ?) "
+                                        "RETURNING ID_Usuario"),
             {descricao, idPager, dataCadastro.toString(QStringLiteral("dd/MM/yyyy")), nome});
         return id && GravaGrupos(*id, idsGrupos);
     });

@@ -32,6 +32,22 @@ QString MotivoSqlite(int codigo)
     }
 }
 
+// SQLSTATE codes of a PostgreSQL server.
+QString MotivoServidor(const QString &codigo, const QString &texto)
+{
+    if (codigo.startsWith(QLatin1String("08")) || codigo.startsWith(QLatin1String("57P"))
+        || texto.contains(QLatin1String("server closed the connection"))
+        || texto.contains(QLatin1String("no connection to the server")))
+        return QStringLiteral("a ligação com o servidor de banco de dados foi perdida.");
+    if (codigo == QLatin1String("55P03") || codigo == QLatin1String("40001")
+        || codigo == QLatin1String("40P01"))
+        return QStringLiteral("os dados estão em uso por outro operador. "
+                              "Tente novamente em alguns instantes.");
+    if (codigo == QLatin1String("53100"))
+        return QStringLiteral("o disco do servidor está cheio.");
+    return {};
+}
+
 } // namespace
 
 QString Texto(const QSqlError &erro, const QString &driver, Acesso acesso)
@@ -41,6 +57,8 @@ QString Texto(const QSqlError &erro, const QString &driver, Acesso acesso)
     QString motivo;
     if (driver == QLatin1String("QSQLITE") && numerico)
         motivo = MotivoSqlite(codigo);
+    if (driver == QLatin1String("QPSQL"))
+        motivo = MotivoServidor(erro.nativeErrorCode(), erro.databaseText());
     if (motivo.isEmpty() && erro.type() == QSqlError::ConnectionError)
         motivo = QStringLiteral("a ligação com o banco de dados foi perdida.");
     if (motivo.isEmpty()) {

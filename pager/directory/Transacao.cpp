@@ -2,6 +2,13 @@
 
 #include <QSqlQuery>
 
+namespace {
+
+// Any number shared by every Tellumo that writes to one server.
+constexpr qint64 kTrancaDoDiretorio = 0x54656c6c756d6f;
+
+} // namespace
+
 Transacao::Transacao(QSqlDatabase banco)
     : banco_(std::move(banco))
 {
@@ -15,8 +22,21 @@ Transacao::Transacao(QSqlDatabase banco)
         return;
     }
     iniciada_ = banco_.transaction();
-    if (!iniciada_)
+    if (!iniciada_) {
         erro_ = banco_.lastError();
+        return;
+    }
+    // A server lets writers run side by side: the file's one-writer rule comes from one
+    // lock every Tellumo takes, held until commit or rollback.
+    if (banco_.driverName() == QLatin1String("QPSQL")) {
+        QSqlQuery tranca(banco_);
+        if (!tranca.exec(
+                QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kTrancaDoDiretorio))) {
+            erro_ = tranca.lastError();
+            banco_.rollback();
+            iniciada_ = false;
+        }
+    }
 }
 
 Transacao::~Transacao()

@@ -95,17 +95,24 @@ bool frmPrincipal::Form_Load()
 
     mostraStatus(QStringLiteral(" Inicializando Banco de Dados, aguarde ..."));
     bool bancoAberto;
+    QString motivo;
     {
         CursorOcupado ampulheta;
-        bancoAberto = AbreBancoDeDados(m_pastaPrograma, programa::ArquivoBanco());
+        // Operators on several machines share a server; one alone keeps the file.
+        const QString servidor
+            = m_ini->LePerfil(QStringLiteral("BANCO"), QStringLiteral("Servidor"), QString());
+        bancoAberto = servidor.trimmed().isEmpty()
+            ? AbreBancoDeDados(m_pastaPrograma, programa::ArquivoBanco())
+            : AbreServidor(servidor, &motivo);
     }
     if (!bancoAberto) {
         fechaSplash();
         mostraStatus(QStringLiteral(" Erro iniciando o bando de dados."));
-        m_caixa->mostra(QStringLiteral("Erro:"),
-            QStringLiteral("Houve um erro sério ao tentar abrir o arquivo de dados do "
-                           "sistema."),
-            CaixaMensagem::Icone::Critico);
+        QString texto = QStringLiteral("Houve um erro sério ao tentar abrir o arquivo de dados do "
+                                       "sistema.");
+        if (!motivo.isEmpty())
+            texto += QStringLiteral("\n\nMotivo: ") + motivo;
+        m_caixa->mostra(QStringLiteral("Erro:"), texto, CaixaMensagem::Icone::Critico);
         encerraPrograma();
         return false;
     }

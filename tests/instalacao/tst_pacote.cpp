@@ -31,13 +31,14 @@ private slots:
 
         const QString conteudo
             = roda(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
-        for (const char *arquivo : {"/usr/bin/tellumo\n", "/usr/bin/vistral\n", "/usr/bin/recado\n",
-                 "/usr/share/quorvane/tellumo/Pager.Mdb\n",
-                 "/usr/share/quorvane/vistral/CVIDA.DAT\n",
-                 "/usr/share/quorvane/vistral/byday.arq\n",
-                 "/usr/share/quorvane/vistral/Vistral.html\n",
-                 "/usr/share/applications/vistral.desktop\n",
-                 "/usr/share/icons/hicolor/48x48/apps/tellumo.png\n"})
+        for (const char *arquivo :
+            {"/usr/bin/tellumo\n", "/usr/bin/tellumo-banco\n", "/usr/bin/vistral\n",
+                "/usr/bin/recado\n", "/usr/share/quorvane/tellumo/Pager.Mdb\n",
+                "/usr/share/quorvane/vistral/CVIDA.DAT\n",
+                "/usr/share/quorvane/vistral/byday.arq\n",
+                "/usr/share/quorvane/vistral/Vistral.html\n",
+                "/usr/share/applications/vistral.desktop\n",
+                "/usr/share/icons/hicolor/48x48/apps/tellumo.png\n"})
             QVERIFY2(conteudo.contains(QLatin1String(arquivo)), arquivo);
         // Nothing of the developer's: no tests, no simulator, no settings a run left behind.
         for (const char *alheio : {"test_", "simulador", "Vistral.Dat", "enableit.dat"})

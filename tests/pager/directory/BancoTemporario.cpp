@@ -2,11 +2,27 @@
 
 #include "BancoDeTeste.h"
 #include "directory/BancoDeDados.h"
+#include "directory/Servidor.h"
 
 #include <QDir>
+#include <QFile>
+
+bool BancoTemporario::NoServidor()
+{
+    return qEnvironmentVariable("TELLUMO_TESTE_MOTOR") == QLatin1String("postgres");
+}
 
 BancoTemporario::BancoTemporario()
 {
+    if (NoServidor()) {
+        servidor_ = std::make_unique<BancoNoServidor>();
+        if (!servidor_->Criado()) {
+            erro_ = servidor_->Erro();
+            return;
+        }
+        aberto_ = AbreServidor(servidor_->Conexao(), &erro_);
+        return;
+    }
     if (!pasta_.isValid()) {
         erro_ = QStringLiteral("pasta temporária não criada");
         return;
@@ -26,4 +42,19 @@ BancoTemporario::~BancoTemporario()
 QString BancoTemporario::Caminho() const
 {
     return QDir(pasta_.path()).filePath(QStringLiteral("Pager.Mdb"));
+}
+
+bool BancoTemporario::PerdeOBanco()
+{
+    return servidor_ ? servidor_->DerrubaConexoes() : QFile::remove(Caminho());
+}
+
+QSqlDatabase BancoTemporario::AbreOutraConexao(const QString &conexao, int esperaMs) const
+{
+    if (!servidor_)
+        return BancoDeTeste::AbreConexao(Caminho(), conexao, esperaMs);
+    // A writer waits for another's lock at most this long, as the file's busy timeout.
+    return Servidor::Abre(
+        servidor_->Conexao() + QStringLiteral(" options='-c lock_timeout=%1'").arg(esperaMs),
+        conexao, nullptr);
 }

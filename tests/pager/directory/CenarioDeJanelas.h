@@ -26,6 +26,7 @@ public:
     bool Aberto() const { return banco_.Aberto(); }
     QString Erro() const { return banco_.Erro(); }
     QString Caminho() const { return banco_.Caminho(); }
+    bool PerdeOBanco() { return banco_.PerdeOBanco(); }
 
     AmbienteJanela Ambiente();
 

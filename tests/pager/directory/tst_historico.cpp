@@ -228,7 +228,7 @@ private slots:
     {
         c_->Log(Em(1998, 12, 6, 9, 0), QStringLiteral("Ana"), QStringLiteral("oi"),
             QStringLiteral("1001"), 1);
-        QVERIFY(QFile::remove(c_->Caminho()));
+        QVERIFY(c_->PerdeOBanco());
         QCOMPARE(Exibe(), nullptr);
         QCOMPARE(area_->subWindowList().size(), 0);
         QCOMPARE(c_->caixa.quantidade(), 1);

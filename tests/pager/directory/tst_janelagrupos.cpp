@@ -367,7 +367,7 @@ private slots:
     {
         c_->Grupo(QStringLiteral("Vendas"));
         auto janela = Abre();
-        QVERIFY(QFile::remove(c_->Caminho()));
+        QVERIFY(c_->PerdeOBanco());
         Clica(*janela, "cmdAlterarGrupo");
         QCOMPARE(c_->caixa.quantidade(), 1);
         QCOMPARE(c_->caixa.ultimo().titulo, QStringLiteral("Erro:"));
