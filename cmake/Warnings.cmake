@@ -4,6 +4,8 @@ if(QUORVANE_WERROR)
   add_compile_options(-Werror)
 endif()
 if(QUORVANE_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
+  # Undefined behaviour stops the program, so that a test meeting it fails.
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+    -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()

@@ -49,8 +49,11 @@ bool Transacao::Confirma()
 {
     if (!iniciada_)
         return false;
-    confirmada_ = banco_.commit();
+    // Through a statement of its own: QSqlDatabase::commit() drops the engine's error code,
+    // and a full disk would then be told in the engine's English words.
+    QSqlQuery commit(banco_);
+    confirmada_ = commit.exec(QStringLiteral("COMMIT"));
     if (!confirmada_)
-        erro_ = banco_.lastError();
+        erro_ = commit.lastError();
     return confirmada_;
 }

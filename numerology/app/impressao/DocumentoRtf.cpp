@@ -19,7 +19,7 @@ void acrescentaLinha(QByteArray &rtf, const QString &linha)
             rtf += static_cast<char>(byte);
         } else if (byte == '\t') {
             rtf += "\\tab ";
-        } else if (byte >= 0x80 || byte < 0x20) {
+        } else if (byte >= 0x7f || byte < 0x20) {
             rtf += "\\'" + QByteArray::number(byte, 16).rightJustified(2, '0');
         } else {
             rtf += static_cast<char>(byte);

@@ -9,9 +9,11 @@
 #include "shell/frmPrincipal.h"
 #include "tap/Transmissao.h"
 
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <ctime>
 
 namespace {
 
@@ -151,6 +153,52 @@ private Q_SLOTS:
         QCOMPARE(p.caixa.textos(), QStringList());
         QCOMPARE(paginas(outro, QStringLiteral("pagina")).size(), 2);
         QCOMPARE(p.log().size(), 3);
+    }
+
+    // The modem pulled out (the simulator ends at its time limit) while Tellumo waits at
+    // each stage: one message, the wait ends, the process sleeps meanwhile, and the next
+    // send works once a modem is back.
+    void linhaPuxadaEmCadaEtapa_data()
+    {
+        QTest::addColumn<QStringList>("opcoes");
+        const QString limite = QStringLiteral("--tempo-limite");
+        QTest::newRow("discando") << QStringList{QStringLiteral("--tempo-discagem"),
+            QStringLiteral("8000"), limite, QStringLiteral("2")};
+        QTest::newRow("esperando ID=")
+            << QStringList{QStringLiteral("--sem-id"), limite, QStringLiteral("2")};
+        QTest::newRow("log-on") << QStringList{
+            QStringLiteral("--sem-ack-logon"), limite, QStringLiteral("2")};
+        QTest::newRow("num bloco") << QStringList{
+            QStringLiteral("--silencia-apos"), QStringLiteral("0"), limite, QStringLiteral("2")};
+        QTest::newRow("log-off") << QStringList{
+            QStringLiteral("--silencia-apos"), QStringLiteral("1"), limite, QStringLiteral("3")};
+    }
+    void linhaPuxadaEmCadaEtapa()
+    {
+        QFETCH(QStringList, opcoes);
+        Ponta p;
+        QVERIFY2(p.inicia(opcoes), qPrintable(p.simulador.erro() + p.linha.erro()));
+        const int ana = p.cadastra(QStringLiteral("Ana"), QStringLiteral("1001"));
+        QElapsedTimer relogio;
+        relogio.start();
+        const std::clock_t cpuAntes = std::clock();
+        QVERIFY(!p.envia(PedidoEnvio::Modo::Usuario, ana, kTexto));
+        const double cpu = double(std::clock() - cpuAntes) / CLOCKS_PER_SEC;
+        const double parede = relogio.elapsed() / 1000.0;
+        QVERIFY2(parede < 30, qPrintable(QString::number(parede)));
+        QVERIFY2(cpu < 0.25 * parede + 0.3,
+            qPrintable(QStringLiteral("%1 s de CPU em %2 s").arg(cpu).arg(parede)));
+        QVERIFY2(
+            p.caixa.quantidade() == 1, qPrintable(p.caixa.textos().join(QStringLiteral(" | "))));
+
+        ProcessoSimulador outro;
+        QVERIFY2(outro.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
+            qPrintable(outro.erro()));
+        p.ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), outro.pty());
+        p.caixa.limpa();
+        QVERIFY(p.envia(PedidoEnvio::Modo::Usuario, ana, kTexto));
+        QCOMPARE(p.caixa.textos(), QStringList());
+        QCOMPARE(paginas(outro, QStringLiteral("pagina")).size(), 1);
     }
 
     // The program as the demo runs it: main window, its own line and clock, the compose
