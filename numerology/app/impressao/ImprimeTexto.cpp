@@ -63,7 +63,10 @@ QStringList ImprimeTexto(const QString &texto)
                 atual.remove(0, ultimoBranco);
             } else if (c == QLatin1Char('\r')) {
                 // Nothing to break at: the line feed that follows prints the 75 whole,
-                // rather than an empty line after them.
+                // rather than an empty line after them. A CR past column 75 is never
+                // printed, so it is dropped here: kept, CRs would pile up and the next cut
+                // would print them instead of the letters that follow.
+                atual.chop(1);
                 continue;
             } else {
                 imprime(atual.left(kColunas), false);

@@ -95,6 +95,9 @@ private Q_SLOTS:
         QTest::newRow("CRs acumulados antes da quebra não alongam a linha")
             << QString(75, u'a') + QStringLiteral("\r\r\r\nfim\r\r\n")
             << QStringList{kMargem + QString(75, u'a'), kMargem + QStringLiteral("fim")};
+        QTest::newRow("muitos CRs numa linha sem branco não levam as letras seguintes")
+            << QString(10, u'a') + QString(150, u'\r') + QStringLiteral("b c\r\n")
+            << QStringList{kMargem + QString(10, u'a'), kMargem + QStringLiteral("b c")};
         QTest::newRow("CR solto nunca é impresso") << QStringLiteral(
             "ab\rcd\r\r\ne\r") << QStringList{kMargem + QStringLiteral("abcd"), kMargem + u'e'};
         QTest::newRow("texto sem quebra final não se perde")
