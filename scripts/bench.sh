@@ -6,9 +6,12 @@
 #   bash scripts/bench.sh            everything (about ten minutes: the idle and the
 #                                    line-wait measures take their real 30 and 60 seconds)
 #   BENCH_FILTRO=historico bash scripts/bench.sh     only the benchmarks whose command matches
+#   BENCH_FILTRO=postgres bash scripts/bench.sh      only the history on PostgreSQL
 #
 # The large databases (a log of a million rows, a directory of 50 000 users) are made once
-# in build/bench/dados and reused while the schema stays the same.
+# in build/bench/dados and reused while the schema stays the same. The history on
+# PostgreSQL runs on a throw-away cluster of its own (tests/pager/postgres/servidor.sh),
+# started, filled with the same million rows and stopped by this script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RAIZ=$PWD
@@ -18,7 +21,7 @@ VEZES=${BENCH_VEZES:-3}
 if [ ! -f "$BUILD/build.ninja" ]; then
   cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_WERROR=ON >/dev/null
 fi
-cmake --build "$BUILD" --target simulador bench_pager_historico bench_pager_diretoriogrande \
+cmake --build "$BUILD" --target simulador tellumo-banco bench_pager_historico bench_pager_diretoriogrande \
   bench_pager_diretorio bench_pager_cadastrausuarios bench_pager_inicio bench_aguardaconexao \
   bench_envio50 bench_envio50gateway bench_vistral bench_vistral_ocioso bench_recado_ocioso >/dev/null
 
@@ -31,10 +34,13 @@ B=$BUILD/bench
 # Every window on the offscreen platform, with or without a display: the same work each time.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
-# One benchmark a line: the command, run from the repository's folder.
+# One benchmark a line: the command, run from the repository's folder ($postgres is the
+# connection string of the cluster, known once it runs).
 BENCHMARKS=(
   "$B/pager/directory/bench_pager_historico $LOG 1000000"
   "$B/pager/directory/bench_pager_historico $LOG 1000000 usuario"
+  "$B/pager/directory/bench_pager_historico \"\$postgres\" 1000000"
+  "$B/pager/directory/bench_pager_historico \"\$postgres\" 1000000 usuario"
   "$B/pager/directory/bench_pager_diretoriogrande $DIRETORIO"
   "$B/pager/directory/bench_pager_diretorio"
   "$B/pager/directory/bench_pager_cadastrausuarios"
@@ -48,17 +54,20 @@ BENCHMARKS=(
 )
 
 SAIDA=$(mktemp -d)
-trap 'rm -rf "$SAIDA"' EXIT
+trap 'tests/pager/postgres/servidor.sh para "$SAIDA/postgres"; rm -rf "$SAIDA"' EXIT
 MEDIDAS=$SAIDA/medidas.tsv
 : >"$MEDIDAS"
 falhas=0
 
+escolhido() { [ -z "${BENCH_FILTRO:-}" ] || [[ "$1" == *"$BENCH_FILTRO"* ]]; }
+
 # The databases first, outside the measured runs.
 for arquivo in "$LOG" "$DIRETORIO"; do
   if [ ! -f "$arquivo" ]; then
-    echo "preparando $(basename "$arquivo") (uma vez) ..." >&2
     for cmd in "${BENCHMARKS[@]}"; do
+      escolhido "$cmd" || continue
       case "$cmd" in *"$arquivo"*)
+        echo "preparando $(basename "$arquivo") (uma vez) ..." >&2
         $cmd >"$SAIDA/preparo.txt" 2>&1 || { cat "$SAIDA/preparo.txt" >&2; exit 1; }
         break ;;
       esac
@@ -66,13 +75,24 @@ for arquivo in "$LOG" "$DIRETORIO"; do
   fi
 done
 
+# The cluster only when a chosen benchmark needs it; its first run fills the log, outside
+# the measured runs.
 for cmd in "${BENCHMARKS[@]}"; do
-  if [ -n "${BENCH_FILTRO:-}" ] && [[ "$cmd" != *"$BENCH_FILTRO"* ]]; then
-    continue
+  if escolhido "$cmd" && [[ "$cmd" == *'$postgres'* ]]; then
+    echo "preparando o PostgreSQL ..." >&2
+    tests/pager/postgres/servidor.sh inicia "$SAIDA/postgres"
+    postgres=$(cat "$SAIDA/postgres/conexao")
+    "$BUILD/pager/tellumo-banco" criar "$postgres" >/dev/null
+    eval "$cmd" >"$SAIDA/preparo.txt" 2>&1 || { cat "$SAIDA/preparo.txt" >&2; exit 1; }
+    break
   fi
+done
+
+for cmd in "${BENCHMARKS[@]}"; do
+  escolhido "$cmd" || continue
   for ((vez = 1; vez <= VEZES; vez++)); do
     echo "$(basename "${cmd%% *}") ${cmd#* } ($vez de $VEZES) ..." >&2
-    if ! $cmd >"$SAIDA/saida.txt" 2>&1; then
+    if ! eval "$cmd" >"$SAIDA/saida.txt" 2>&1; then
       echo "  terminou com erro:" >&2
       sed 's/^/  | /' "$SAIDA/saida.txt" >&2
       falhas=$((falhas + 1))

@@ -3,9 +3,12 @@
 // memory of the whole process, the jump to the last page and back, and what each further
 // history window adds. Every row holds a 50-character name and a 240-character message;
 // one user (identifier 1) received every tenth message.
-//   bench_pager_historico ARQUIVO LINHAS [usuario]
+//   bench_pager_historico ARQUIVO|CONEXAO LINHAS [usuario]
 // ARQUIVO is made with LINHAS rows when it does not exist (this takes a while once) and
 // reused afterwards; "usuario" opens that user's history instead of all messages.
+// CONEXAO (a libpq connection string, "host=... dbname=...") measures the same history on
+// a PostgreSQL server whose tables exist (tellumo-banco criar); an empty Log is filled
+// with the same rows first, by the server itself.
 #include "BancoDeTeste.h"
 #include "CaixaMensagemGravada.h"
 #include "Medida.h"
@@ -22,6 +25,7 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -66,6 +70,35 @@ bool Povoa(const QString &caminho, int linhas)
     return ok;
 }
 
+// The same rows as Povoa, made by the server in one statement (a row at a time over the
+// connection would take minutes), then vacuumed so the history's key scan reads the index
+// alone.
+bool PovoaServidor(int linhas)
+{
+    QSqlQuery q(BancoDeDados());
+    if (!q.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Log)")) || !q.next())
+        return false;
+    if (q.value(0).toBool())
+        return true;
+    q.prepare(QStringLiteral(
+        "INSERT INTO Log (Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario) "
+        "SELECT to_char(DATE '2016-01-01' + m / 1440, 'YYYYMMDD'), "
+        "to_char(m % 1440 / 60, 'FM00') || ':' || to_char(m % 60, 'FM00'), "
+        "rpad('Usuário ' || u, 50), left(repeat('Mensagem de teste ', 14), 240), "
+        "(5550000 + u)::text, u "
+        "FROM (SELECT CASE WHEN i % 10 = 0 THEN ? ELSE 2 + (i * 13) % (? - 1) END AS u, "
+        "(i::bigint * 7919 % (3650 * 1440))::integer AS m "
+        "FROM generate_series(0, CAST(? AS integer) - 1) AS i) AS s"));
+    q.addBindValue(kIdMedido);
+    q.addBindValue(kUsuarios);
+    q.addBindValue(linhas);
+    if (!q.exec() || !q.exec(QStringLiteral("VACUUM ANALYZE Log"))) {
+        std::fprintf(stderr, "falhou: %s\n", qPrintable(q.lastError().text()));
+        return false;
+    }
+    return true;
+}
+
 // Lets the grid lay itself out and paint what is on screen.
 void Pinta(frmHistorico *janela)
 {
@@ -86,13 +119,26 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "uso: %s ARQUIVO LINHAS [usuario]\n", argv[0]);
+        std::fprintf(stderr, "uso: %s ARQUIVO|CONEXAO LINHAS [usuario]\n", argv[0]);
         return 1;
     }
     const QString caminho = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const int linhas = QString::fromLatin1(argv[2]).toInt();
     const bool doUsuario = argc > 3 && qstrcmp(argv[3], "usuario") == 0;
-    if (!QFileInfo::exists(caminho)) {
+    // A libpq connection string always holds a "keyword=value"; a file name hardly ever.
+    const bool noServidor = std::strchr(argv[1], '=') != nullptr;
+    if (noServidor) {
+        QString motivo;
+        if (!AbreServidor(QString::fromLocal8Bit(argv[1]), &motivo)) {
+            std::fprintf(stderr, "servidor não aberto: %s\n", qPrintable(motivo));
+            return 1;
+        }
+        QElapsedTimer relogio;
+        relogio.start();
+        if (!PovoaServidor(linhas))
+            return 1;
+        std::printf("servidor pronto em %.1f s\n", Ms(relogio) / 1e3);
+    } else if (!QFileInfo::exists(caminho)) {
         QElapsedTimer relogio;
         relogio.start();
         if (!Povoa(caminho, linhas)) {
@@ -101,7 +147,8 @@ int main(int argc, char **argv)
         }
         std::printf("%d linhas gravadas em %.1f s\n", linhas, Ms(relogio) / 1e3);
     }
-    if (!AbreBancoDeDados(QFileInfo(caminho).absolutePath(), QFileInfo(caminho).fileName())) {
+    if (!noServidor
+        && !AbreBancoDeDados(QFileInfo(caminho).absolutePath(), QFileInfo(caminho).fileName())) {
         std::fprintf(stderr, "banco não aberto: %s\n", qPrintable(caminho));
         return 1;
     }
@@ -113,9 +160,11 @@ int main(int argc, char **argv)
     CaixaMensagemGravada caixa;
     const std::optional<int> quem = doUsuario ? std::optional<int>(kIdMedido) : std::nullopt;
     const int esperadas = doUsuario ? (linhas + 9) / 10 : linhas;
-    const QString rotulo = doUsuario
-        ? QStringLiteral("histórico de um usuário, %1 de %2 linhas").arg(esperadas).arg(linhas)
-        : QStringLiteral("histórico de todas, %1 linhas").arg(linhas);
+    const QString rotulo = (doUsuario ? QStringLiteral("histórico de um usuário, %1 de %2 linhas")
+                                            .arg(esperadas)
+                                            .arg(linhas)
+                                      : QStringLiteral("histórico de todas, %1 linhas").arg(linhas))
+        + (noServidor ? QStringLiteral(" no PostgreSQL") : QString());
 
     QElapsedTimer relogio;
     relogio.start();
