@@ -54,7 +54,7 @@ BENCHMARKS=(
 )
 
 SAIDA=$(mktemp -d)
-trap 'tests/pager/postgres/servidor.sh para "$SAIDA/postgres"; rm -rf "$SAIDA"' EXIT
+trap 'bash tests/pager/postgres/servidor.sh para "$SAIDA/postgres"; rm -rf "$SAIDA"' EXIT
 MEDIDAS=$SAIDA/medidas.tsv
 : >"$MEDIDAS"
 falhas=0
@@ -80,7 +80,7 @@ done
 for cmd in "${BENCHMARKS[@]}"; do
   if escolhido "$cmd" && [[ "$cmd" == *'$postgres'* ]]; then
     echo "preparando o PostgreSQL ..." >&2
-    tests/pager/postgres/servidor.sh inicia "$SAIDA/postgres"
+    bash tests/pager/postgres/servidor.sh inicia "$SAIDA/postgres"
     postgres=$(cat "$SAIDA/postgres/conexao")
     "$BUILD/pager/tellumo-banco" criar "$postgres" >/dev/null
     eval "$cmd" >"$SAIDA/preparo.txt" 2>&1 || { cat "$SAIDA/preparo.txt" >&2; exit 1; }
