@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <pty.h>
-#include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -26,14 +25,6 @@ class StatusMudo : public PainelStatus
 public:
     void mostraStatus(const QString &) override { }
 };
-
-double segundosDeProcessador()
-{
-    rusage uso{};
-    ::getrusage(RUSAGE_SELF, &uso);
-    const auto s = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return s(uso.ru_utime) + s(uso.ru_stime);
-}
 
 } // namespace
 
@@ -62,12 +53,12 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const double cpuAntes = segundosDeProcessador();
+    const double cpuAntes = medida::ProcessadorMs();
     QElapsedTimer decorrido;
     decorrido.start();
     const int codigo = modulo.AguardaConexao();
     const double segundos = double(decorrido.nsecsElapsed()) / 1e9;
-    const double cpu = segundosDeProcessador() - cpuAntes;
+    const double cpu = (medida::ProcessadorMs() - cpuAntes) / 1000.0;
 
     std::printf("AguardaConexao sem resposta: codigo %d\n", codigo);
     std::printf("decorrido %.3f s, processador %.4f s, %.4f%% de um nucleo\n", segundos, cpu,

@@ -1,14 +1,22 @@
 #pragma once
 
+#include "CaixaMensagemGravada.h"
+#include "Medida.h"
 #include "directory/Diretorio.h"
+#include "shell/ArquivoIni.h"
+#include "shell/LinhaSerial.h"
+#include "shell/Modulo.h"
 #include "shell/PainelStatus.h"
+#include "shell/RelogioReal.h"
+#include "tap/Transmissao.h"
 #include "tap/VisorEnvio.h"
 
 #include <QDate>
-#include <sys/resource.h>
+#include <QElapsedTimer>
+#include <cstdio>
 
-// What the transmission benchmarks share: a window that shows nothing, the process's
-// processor time, and a group of n members with pager codes 1000, 1001, ...
+// What the transmission benchmarks share: a window that shows nothing, a group of n members
+// with pager codes 1000, 1001, ..., and one timed group send over a given line.
 class Mudo : public PainelStatus, public VisorEnvio
 {
 public:
@@ -17,16 +25,6 @@ public:
     void iniciaProgresso(int) override { }
     void mostraProgresso(int) override { }
 };
-
-inline double segundosDeProcessador()
-{
-    rusage uso{};
-    ::getrusage(RUSAGE_SELF, &uso);
-    const auto s = [](const timeval &t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return s(uso.ru_utime) + s(uso.ru_stime);
-}
 
 inline int criaGrupo(Diretorio &diretorio, int membros)
 {
@@ -40,4 +38,42 @@ inline int criaGrupo(Diretorio &diretorio, int membros)
         diretorio.InsereUsuarioNoGrupo(id, grupo);
     }
     return grupo;
+}
+
+struct EnvioMedido
+{
+    bool aberto = false; // the port (or gateway) opened
+    bool entregue = false;
+    double segundos = 0; // elapsed, from the first command to the end of the transmission
+    double processador = 0; // this process's processor time in that span, in seconds
+    qsizetype mensagens = 0; // message boxes the transmission raised
+};
+
+// Opens port 1 (the line named by `ini`'s "COM1") and sends one message to `grupo`, timing
+// the transmission alone.
+inline EnvioMedido enviaAoGrupo(ArquivoIni &ini, LinhaSerial &linha, Diretorio &diretorio,
+    int grupo)
+{
+    RelogioReal relogio;
+    CaixaMensagemGravada caixa;
+    Mudo mudo;
+    Modulo modulo(ini, linha, relogio, caixa, mudo);
+    modulo.DefineNumeroPorta(1);
+    EnvioMedido medido;
+    medido.aberto = modulo.ConfiguraModem();
+    if (!medido.aberto) {
+        std::fprintf(stderr, "porta: %s\n", qPrintable(linha.erro()));
+        return medido;
+    }
+    Transmissao transmissao(modulo, diretorio, mudo,
+        PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo,
+            QStringLiteral("Reunião geral às 15h na sala 2. Tragam o relatório do mês.")});
+    const double processadorAntes = medida::ProcessadorMs();
+    QElapsedTimer decorrido;
+    decorrido.start();
+    medido.entregue = transmissao.IniciaProcesso();
+    medido.segundos = static_cast<double>(decorrido.nsecsElapsed()) / 1e9;
+    medido.processador = (medida::ProcessadorMs() - processadorAntes) / 1000.0;
+    medido.mensagens = caixa.quantidade();
+    return medido;
 }

@@ -9,19 +9,11 @@
 // CONNECT line, the log-on answer, each block's answer). Targets: elapsed within 10% of
 // that bound, processor under 2% of the elapsed time.
 #include "BancoTemporario.h"
-#include "CaixaMensagemGravada.h"
 #include "GrupoDeBench.h"
-#include "Medida.h"
 #include "ProcessoSimulador.h"
-#include "directory/Diretorio.h"
-#include "shell/ArquivoIni.h"
 #include "shell/LinhaSerialPosix.h"
-#include "shell/Modulo.h"
-#include "shell/RelogioReal.h"
-#include "tap/Transmissao.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -86,32 +78,19 @@ int main(int argc, char *argv[])
     ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
     ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
     LinhaContada linha;
-    RelogioReal relogio;
-    CaixaMensagemGravada caixa;
-    Mudo mudo;
-    Modulo modulo(ini, linha, relogio, caixa, mudo);
-    modulo.DefineNumeroPorta(1);
-    if (!modulo.ConfiguraModem()) {
-        std::fprintf(stderr, "porta: %s\n", qPrintable(linha.erro()));
+    const EnvioMedido envio = enviaAoGrupo(ini, linha, diretorio, grupo);
+    if (!envio.aberto)
         return 1;
-    }
-
-    Transmissao transmissao(modulo, diretorio, mudo,
-        PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo,
-            QStringLiteral("Reunião geral às 15h na sala 2. Tragam o relatório do mês.")});
-    const double cpuAntes = segundosDeProcessador();
-    QElapsedTimer decorrido;
-    decorrido.start();
-    const bool entregue = transmissao.IniciaProcesso();
-    const double segundos = static_cast<double>(decorrido.nsecsElapsed()) / 1e9;
-    const double cpu = segundosDeProcessador() - cpuAntes;
+    const bool entregue = envio.entregue;
+    const double segundos = envio.segundos;
+    const double cpu = envio.processador;
 
     const qsizetype paginas = simulador.registros(QStringLiteral("pagina")).size();
     const double linhaRespostas = static_cast<double>(linha.respostas()) / kCaracteresPorSegundo;
     const double minimo = kPausas + (kTempoDiscagem - 0.1) + linhaRespostas;
     std::printf("grupo de %d: entregue %s, %lld paginas no simulador, mensagens: %lld\n", kMembros,
         entregue ? "sim" : "nao", static_cast<long long>(paginas),
-        static_cast<long long>(caixa.quantidade()));
+        static_cast<long long>(envio.mensagens));
     std::printf("minimo: %.3f s (pausas %.2f + discagem %.2f + %lld caracteres de resposta a "
                 "960/s %.3f)\n",
         minimo, kPausas, kTempoDiscagem - 0.1, static_cast<long long>(linha.respostas()),
