@@ -51,8 +51,8 @@ struct EnvioMedido
 
 // Opens port 1 (the line named by `ini`'s "COM1") and sends one message to `grupo`, timing
 // the transmission alone.
-inline EnvioMedido enviaAoGrupo(ArquivoIni &ini, LinhaSerial &linha, Diretorio &diretorio,
-    int grupo)
+inline EnvioMedido enviaAoGrupo(
+    ArquivoIni &ini, LinhaSerial &linha, Diretorio &diretorio, int grupo)
 {
     RelogioReal relogio;
     CaixaMensagemGravada caixa;
