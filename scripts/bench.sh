@@ -27,7 +27,7 @@ cmake --build "$BUILD" --target simulador tellumo-banco bench_pager_historico be
 
 DADOS=$BUILD/bench/dados
 mkdir -p "$DADOS"
-ESQUEMA=$(sha1sum pager/directory/Pager.sql | cut -c1-8)
+ESQUEMA=$(sha1sum pager/core/directory/Pager.sql | cut -c1-8)
 LOG=$DADOS/log-$ESQUEMA.Mdb
 DIRETORIO=$DADOS/diretorio-$ESQUEMA.Mdb
 B=$BUILD/bench
@@ -37,20 +37,20 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 # One benchmark a line: the command, run from the repository's folder ($postgres is the
 # connection string of the cluster, known once it runs).
 BENCHMARKS=(
-  "$B/pager/directory/bench_pager_historico $LOG 1000000"
-  "$B/pager/directory/bench_pager_historico $LOG 1000000 usuario"
-  "$B/pager/directory/bench_pager_historico \"\$postgres\" 1000000"
-  "$B/pager/directory/bench_pager_historico \"\$postgres\" 1000000 usuario"
-  "$B/pager/directory/bench_pager_diretoriogrande $DIRETORIO"
-  "$B/pager/directory/bench_pager_diretorio"
-  "$B/pager/directory/bench_pager_cadastrausuarios"
-  "$B/pager/shell/bench_pager_inicio 30"
+  "$B/pager/forms/history/bench_pager_historico $LOG 1000000"
+  "$B/pager/forms/history/bench_pager_historico $LOG 1000000 usuario"
+  "$B/pager/forms/history/bench_pager_historico \"\$postgres\" 1000000"
+  "$B/pager/forms/history/bench_pager_historico \"\$postgres\" 1000000 usuario"
+  "$B/pager/forms/registers/bench_pager_diretoriogrande $DIRETORIO"
+  "$B/pager/core/directory/bench_pager_diretorio"
+  "$B/pager/forms/registers/bench_pager_cadastrausuarios"
+  "$B/pager/forms/main/bench_pager_inicio 30"
   "$B/numerology/bench_vistral"
   "$B/numerology/bench_vistral_ocioso 30"
   "$B/recado/bench_recado_ocioso 30"
-  "$B/pager/tap/bench_envio50"
-  "$B/pager/tap/bench_envio50gateway"
-  "$B/pager/shell/bench_aguardaconexao"
+  "$B/pager/core/tap/bench_envio50"
+  "$B/pager/core/tap/bench_envio50gateway"
+  "$B/pager/core/modem/bench_aguardaconexao"
 )
 
 SAIDA=$(mktemp -d)

@@ -36,7 +36,7 @@ prepara_programa() {
   local banco=$DEMO/programa/Pager.Mdb
   if [ ! -f "$banco" ]; then
     rm -f "$banco.novo"
-    sqlite3 "$banco.novo" < pager/directory/Pager.sql >/dev/null
+    sqlite3 "$banco.novo" < pager/core/directory/Pager.sql >/dev/null
     sqlite3 "$banco.novo" < scripts/demo/exemplos.sql
     mv "$banco.novo" "$banco"
   fi

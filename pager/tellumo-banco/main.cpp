@@ -1,6 +1,6 @@
 // tellumo-banco: puts Tellumo's directory on a PostgreSQL server, so that operators on
 // several machines share one directory and one history.
-#include "DiretorioNoServidor.h"
+#include "core/directory/DiretorioNoServidor.h"
 
 #include <QCoreApplication>
 #include <QStringList>

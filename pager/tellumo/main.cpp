@@ -1,7 +1,7 @@
-#include "shell/Aplicacao.h"
-#include "shell/ArquivoIni.h"
-#include "shell/PastaPrograma.h"
-#include "shell/frmPrincipal.h"
+#include "core/settings/ArquivoIni.h"
+#include "core/settings/PastaPrograma.h"
+#include "forms/main/Aplicacao.h"
+#include "forms/main/frmPrincipal.h"
 
 #include <QApplication>
 

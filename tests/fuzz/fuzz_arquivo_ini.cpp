@@ -6,7 +6,7 @@
 #include "Cp1252.h"
 #include "Entrada.h"
 #include "PastaDeTrabalho.h"
-#include "shell/ArquivoIni.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QFile>
 #include <algorithm>

@@ -6,7 +6,7 @@
 // Input: pager code NUL text (raw bytes).
 #include "ChecksumTap.h"
 #include "Entrada.h"
-#include "tap/FuncoesTAP.h"
+#include "core/tap/FuncoesTAP.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
 {

@@ -4,8 +4,8 @@
 // Input: the bytes of Tellumo.INI.
 #include "Entrada.h"
 #include "PastaDeTrabalho.h"
-#include "shell/ArquivoIni.h"
-#include "shell/Discagem.h"
+#include "core/modem/Discagem.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QFile>
 #include <algorithm>

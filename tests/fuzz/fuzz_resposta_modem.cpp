@@ -4,7 +4,7 @@
 //
 // Input: the reply buffer.
 #include "Entrada.h"
-#include "shell/Discagem.h"
+#include "core/modem/Discagem.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
 {

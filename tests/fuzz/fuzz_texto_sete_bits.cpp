@@ -4,7 +4,7 @@
 //
 // Input: the text (as in fuzz::texto).
 #include "Entrada.h"
-#include "tap/TextoSeteBits.h"
+#include "core/tap/TextoSeteBits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
 {

@@ -1,5 +1,5 @@
 #include "PastasDoPrograma.h"
-#include "shell/PastaPrograma.h"
+#include "core/settings/PastaPrograma.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "DiretorioNoServidor.h"
 
-#include "directory/BancoDeDados.h"
-#include "directory/Servidor.h"
+#include "BancoDeDados.h"
+#include "Servidor.h"
 
 #include <QFileInfo>
 #include <QSqlError>

@@ -1,6 +1,6 @@
 #include "Discagem.h"
 
-#include "ArquivoIni.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <cmath>
 

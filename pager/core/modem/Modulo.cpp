@@ -1,14 +1,14 @@
 #include "Modulo.h"
 
-#include "ArquivoIni.h"
 #include "CaixaMensagem.h"
 #include "Cp1252.h"
 #include "CursorOcupado.h"
 #include "Discagem.h"
-#include "LinhaSerial.h"
 #include "PainelStatus.h"
-#include "Programa.h"
-#include "Relogio.h"
+#include "core/line/LinhaSerial.h"
+#include "core/line/Relogio.h"
+#include "core/settings/ArquivoIni.h"
+#include "core/settings/Programa.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // modem to initialise, to dial or to hang up, so none of the modem's fixed pauses apply.
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "LinhaSerial.h"
 #include "Modulo.h"
 #include "PainelStatus.h"
-#include "Programa.h"
-#include "Relogio.h"
+#include "core/line/LinhaSerial.h"
+#include "core/line/Relogio.h"
+#include "core/settings/Programa.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "OpcaoListagem.h"
 
-#include "shell/ArquivoIni.h"
+#include "ArquivoIni.h"
 
 #include <QString>
 

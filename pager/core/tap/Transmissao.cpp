@@ -4,12 +4,12 @@
 #include "CursorOcupado.h"
 #include "TextoSeteBits.h"
 #include "VisorEnvio.h"
-#include "directory/Diretorio.h"
-#include "directory/EstadoGlobal.h"
-#include "shell/LinhaSerial.h"
-#include "shell/Modulo.h"
-#include "shell/PainelStatus.h"
-#include "shell/Programa.h"
+#include "core/compose/EstadoGlobal.h"
+#include "core/directory/Diretorio.h"
+#include "core/line/LinhaSerial.h"
+#include "core/modem/Modulo.h"
+#include "core/modem/PainelStatus.h"
+#include "core/settings/Programa.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include "FuncoesTAP.h"
 #include "TextoSeteBits.h"
 #include "Transmissao.h"
-#include "directory/Diretorio.h"
-#include "shell/LinhaSerial.h"
-#include "shell/Modulo.h"
-#include "shell/PainelStatus.h"
-#include "shell/Programa.h"
-#include "shell/Relogio.h"
+#include "core/directory/Diretorio.h"
+#include "core/line/LinhaSerial.h"
+#include "core/line/Relogio.h"
+#include "core/modem/Modulo.h"
+#include "core/modem/PainelStatus.h"
+#include "core/settings/Programa.h"
 
 using namespace FuncoesTAP;
 

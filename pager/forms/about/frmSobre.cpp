@@ -1,6 +1,6 @@
 #include "frmSobre.h"
 
-#include "Paineis.h"
+#include "forms/registers/Paineis.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "Diretorio.h"
-#include "ModeloHistorico.h"
+#include "core/directory/Diretorio.h"
+#include "core/directory/ModeloHistorico.h"
 #include "frmHistorico.h"
 
 #include <QMdiArea>

@@ -1,8 +1,8 @@
 #include "frmHistorico.h"
 
 #include "CaixaMensagem.h"
-#include "EstadoGlobal.h"
-#include "ModeloHistorico.h"
+#include "core/compose/EstadoGlobal.h"
+#include "core/directory/ModeloHistorico.h"
 
 #include <QHeaderView>
 #include <QStyle>

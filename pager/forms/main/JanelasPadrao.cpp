@@ -1,14 +1,14 @@
 #include "JanelasDoPrincipal.h"
-#include "directory/AmbienteJanela.h"
-#include "directory/Historico.h"
-#include "directory/frmCadastraGrupo.h"
-#include "directory/frmCadastraUsuarios.h"
-#include "directory/frmMontaMsg.h"
-#include "directory/frmSobre.h"
-#include "directory/frmUsuariosGrupo.h"
-#include "directory/frmVisualizaUsuarios.h"
+#include "forms/about/frmSobre.h"
+#include "forms/history/Historico.h"
+#include "forms/registers/AmbienteJanela.h"
+#include "forms/registers/frmCadastraGrupo.h"
+#include "forms/registers/frmCadastraUsuarios.h"
+#include "forms/registers/frmUsuariosGrupo.h"
+#include "forms/registers/frmVisualizaUsuarios.h"
+#include "forms/send/frmMontaMsg.h"
+#include "forms/send/frmShowDoEnvio.h"
 #include "frmPrincipal.h"
-#include "tap/frmShowDoEnvio.h"
 
 namespace {
 

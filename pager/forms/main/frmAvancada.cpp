@@ -1,8 +1,8 @@
 #include "frmAvancada.h"
 
-#include "ArquivoIni.h"
 #include "Creditos.h"
-#include "directory/EntradaDeTexto.h"
+#include "core/settings/ArquivoIni.h"
+#include "forms/registers/EntradaDeTexto.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "frmConfigModem.h"
 
-#include "ArquivoIni.h"
 #include "Creditos.h"
-#include "Discagem.h"
-#include "Modulo.h"
-#include "directory/EntradaDeTexto.h"
+#include "core/modem/Discagem.h"
+#include "core/modem/Modulo.h"
+#include "core/settings/ArquivoIni.h"
+#include "forms/registers/EntradaDeTexto.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "Creditos.h"
 #include "Icones.h"
-#include "Modulo.h"
-#include "Programa.h"
+#include "core/modem/Modulo.h"
+#include "core/settings/Programa.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "JanelasDoPrincipal.h"
-#include "PainelStatus.h"
+#include "core/modem/PainelStatus.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "AmbienteJanela.h"
 
 #include "CaixaMensagem.h"
-#include "Diretorio.h"
+#include "core/directory/Diretorio.h"
 
 #include <QApplication>
 #include <QDialog>

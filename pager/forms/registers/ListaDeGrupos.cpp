@@ -2,9 +2,9 @@
 
 #include "AmbienteJanela.h"
 #include "CursorOcupado.h"
-#include "Diretorio.h"
 #include "ListaLonga.h"
-#include "ListasDoDiretorio.h"
+#include "core/directory/Diretorio.h"
+#include "core/directory/ListasDoDiretorio.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListasDoDiretorio.h"
+#include "core/directory/ListasDoDiretorio.h"
 
 #include <QList>
 

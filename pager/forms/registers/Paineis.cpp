@@ -1,6 +1,6 @@
 #include "Paineis.h"
 
-#include "shell/Creditos.h"
+#include "forms/main/Creditos.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -6,9 +6,9 @@
 #include "ListaDeGrupos.h"
 #include "ListaLonga.h"
 #include "Paineis.h"
+#include "core/settings/Programa.h"
+#include "forms/main/Creditos.h"
 #include "frmCadastraGrupos.h"
-#include "shell/Creditos.h"
-#include "shell/Programa.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AmbienteJanela.h"
-#include "Diretorio.h"
+#include "core/directory/Diretorio.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
-#include "shell/Creditos.h"
+#include "forms/main/Creditos.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

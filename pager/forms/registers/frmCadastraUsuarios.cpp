@@ -3,10 +3,10 @@
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
-#include "GravacaoDeUsuario.h"
-#include "ListasDoDiretorio.h"
-#include "TextosDoCadastro.h"
-#include "shell/Creditos.h"
+#include "core/directory/GravacaoDeUsuario.h"
+#include "core/directory/ListasDoDiretorio.h"
+#include "core/directory/TextosDoCadastro.h"
+#include "forms/main/Creditos.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

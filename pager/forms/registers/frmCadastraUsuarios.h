@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Diretorio.h"
+#include "core/directory/Diretorio.h"
 
 #include <QDialog>
 

@@ -5,9 +5,9 @@
 #include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
 #include "ListaLonga.h"
-#include "ListasDoDiretorio.h"
-#include "OrdemAlfabetica.h"
-#include "shell/Creditos.h"
+#include "core/directory/ListasDoDiretorio.h"
+#include "core/directory/OrdemAlfabetica.h"
+#include "forms/main/Creditos.h"
 
 #include <QComboBox>
 #include <QGridLayout>

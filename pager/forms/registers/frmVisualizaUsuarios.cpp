@@ -4,12 +4,12 @@
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
 #include "ListaLonga.h"
-#include "ListasDoDiretorio.h"
 #include "Paineis.h"
-#include "TextosDoCadastro.h"
+#include "core/directory/ListasDoDiretorio.h"
+#include "core/directory/TextosDoCadastro.h"
+#include "core/settings/Programa.h"
+#include "forms/main/Creditos.h"
 #include "frmCadastraUsuarios.h"
-#include "shell/Creditos.h"
-#include "shell/Programa.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

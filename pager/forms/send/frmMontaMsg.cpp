@@ -2,14 +2,14 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "DigitacaoMensagem.h"
-#include "EntradaDeTexto.h"
-#include "EstadoGlobal.h"
-#include "ListaLonga.h"
-#include "ListasDoDiretorio.h"
-#include "frmCadastraUsuarios.h"
-#include "shell/Creditos.h"
-#include "shell/Programa.h"
+#include "core/compose/DigitacaoMensagem.h"
+#include "core/compose/EstadoGlobal.h"
+#include "core/directory/ListasDoDiretorio.h"
+#include "core/settings/Programa.h"
+#include "forms/main/Creditos.h"
+#include "forms/registers/EntradaDeTexto.h"
+#include "forms/registers/ListaLonga.h"
+#include "forms/registers/frmCadastraUsuarios.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AmbienteJanela.h"
-#include "Diretorio.h"
-#include "OpcaoListagem.h"
-#include "tap/PedidoEnvio.h"
+#include "core/directory/Diretorio.h"
+#include "core/settings/OpcaoListagem.h"
+#include "core/tap/PedidoEnvio.h"
+#include "forms/registers/AmbienteJanela.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "frmShowDoEnvio.h"
 
 #include "FigurasEnvio.h"
-#include "directory/Diretorio.h"
-#include "directory/EstadoGlobal.h"
-#include "directory/frmMontaMsg.h"
+#include "core/compose/EstadoGlobal.h"
+#include "core/directory/Diretorio.h"
+#include "frmMontaMsg.h"
 
 #include <QCloseEvent>
 #include <QEvent>

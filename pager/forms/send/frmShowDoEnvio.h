@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PedidoEnvio.h"
-#include "Transmissao.h"
-#include "VisorEnvio.h"
+#include "core/tap/PedidoEnvio.h"
+#include "core/tap/Transmissao.h"
+#include "core/tap/VisorEnvio.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,12 +1,12 @@
 #include "BancadaEnvio.h"
 #include "BancoNoServidor.h"
 #include "ProcessoSimulador.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Historico.h"
-#include "directory/frmHistorico.h"
-#include "shell/LinhaSerialPosix.h"
-#include "shell/RelogioReal.h"
-#include "tap/Transmissao.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/line/LinhaSerialPosix.h"
+#include "core/line/RelogioReal.h"
+#include "core/tap/Transmissao.h"
+#include "forms/history/Historico.h"
+#include "forms/history/frmHistorico.h"
 
 #include <QApplication>
 #include <QFile>

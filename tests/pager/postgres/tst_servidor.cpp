@@ -1,5 +1,5 @@
 #include "BancoNoServidor.h"
-#include "directory/BancoDeDados.h"
+#include "core/directory/BancoDeDados.h"
 
 #include <QSqlQuery>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "BancoDeTeste.h"
 #include "BancoNoServidor.h"
-#include "directory/Diretorio.h"
-#include "directory/Servidor.h"
+#include "core/directory/Diretorio.h"
+#include "core/directory/Servidor.h"
 
 #include <QDate>
 #include <QFile>

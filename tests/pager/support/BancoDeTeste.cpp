@@ -1,6 +1,6 @@
 #include "BancoDeTeste.h"
 
-#include "directory/OrdemAlfabetica.h"
+#include "core/directory/OrdemAlfabetica.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "directory/Instantaneo.h"
+#include "core/directory/Instantaneo.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "BancoNoServidor.h"
 
-#include "directory/Servidor.h"
+#include "core/directory/Servidor.h"
 
 #include <QCoreApplication>
 #include <QFile>

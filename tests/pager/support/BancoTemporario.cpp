@@ -1,8 +1,8 @@
 #include "BancoTemporario.h"
 
 #include "BancoDeTeste.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Servidor.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Servidor.h"
 
 #include <QDir>
 #include <QFile>

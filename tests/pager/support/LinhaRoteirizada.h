@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/LinhaSerial.h"
+#include "core/line/LinhaSerial.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/PainelStatus.h"
+#include "core/modem/PainelStatus.h"
 
 #include <QStringList>
 

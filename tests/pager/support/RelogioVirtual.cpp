@@ -1,6 +1,6 @@
 #include "RelogioVirtual.h"
 
-#include "shell/LinhaSerial.h"
+#include "core/line/LinhaSerial.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Relogio.h"
+#include "core/line/Relogio.h"
 
 #include <QList>
 #include <functional>

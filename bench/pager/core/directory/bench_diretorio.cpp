@@ -2,8 +2,8 @@
 // 200 groups, 20 000 memberships and 100 000 log rows. Run by hand; prints its figures.
 #include "BancoTemporario.h"
 #include "Medida.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Diretorio.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

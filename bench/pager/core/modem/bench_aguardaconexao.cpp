@@ -4,11 +4,11 @@
 // elapsed time; the wait must stay well under 1% of one core.
 #include "CaixaMensagemGravada.h"
 #include "Medida.h"
-#include "shell/ArquivoIni.h"
-#include "shell/LinhaSerialPosix.h"
-#include "shell/Modulo.h"
-#include "shell/PainelStatus.h"
-#include "shell/RelogioReal.h"
+#include "core/line/LinhaSerialPosix.h"
+#include "core/line/RelogioReal.h"
+#include "core/modem/Modulo.h"
+#include "core/modem/PainelStatus.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

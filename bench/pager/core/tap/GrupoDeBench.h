@@ -2,14 +2,14 @@
 
 #include "CaixaMensagemGravada.h"
 #include "Medida.h"
-#include "directory/Diretorio.h"
-#include "shell/ArquivoIni.h"
-#include "shell/LinhaSerial.h"
-#include "shell/Modulo.h"
-#include "shell/PainelStatus.h"
-#include "shell/RelogioReal.h"
-#include "tap/Transmissao.h"
-#include "tap/VisorEnvio.h"
+#include "core/directory/Diretorio.h"
+#include "core/line/LinhaSerial.h"
+#include "core/line/RelogioReal.h"
+#include "core/modem/Modulo.h"
+#include "core/modem/PainelStatus.h"
+#include "core/settings/ArquivoIni.h"
+#include "core/tap/Transmissao.h"
+#include "core/tap/VisorEnvio.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -11,7 +11,7 @@
 #include "BancoTemporario.h"
 #include "GrupoDeBench.h"
 #include "ProcessoSimulador.h"
-#include "shell/LinhaSerialPosix.h"
+#include "core/line/LinhaSerialPosix.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

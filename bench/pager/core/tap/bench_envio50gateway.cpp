@@ -9,7 +9,7 @@
 #include "BancoTemporario.h"
 #include "GrupoDeBench.h"
 #include "ProcessoSimulador.h"
-#include "shell/LinhaTcp.h"
+#include "core/line/LinhaTcp.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

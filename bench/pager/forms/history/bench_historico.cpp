@@ -12,9 +12,9 @@
 #include "BancoDeTeste.h"
 #include "CaixaMensagemGravada.h"
 #include "Medida.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Historico.h"
-#include "directory/frmHistorico.h"
+#include "core/directory/BancoDeDados.h"
+#include "forms/history/Historico.h"
+#include "forms/history/frmHistorico.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

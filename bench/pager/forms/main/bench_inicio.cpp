@@ -9,9 +9,9 @@
 #include "Medida.h"
 #include "Ocioso.h"
 #include "ProcessoSimulador.h"
-#include "shell/ArquivoIni.h"
-#include "shell/RelogioReal.h"
-#include "shell/frmPrincipal.h"
+#include "core/line/RelogioReal.h"
+#include "core/settings/ArquivoIni.h"
+#include "forms/main/frmPrincipal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

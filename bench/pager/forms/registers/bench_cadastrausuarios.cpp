@@ -5,9 +5,9 @@
 #include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
 #include "Medida.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Diretorio.h"
-#include "directory/frmCadastraUsuarios.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
+#include "forms/registers/frmCadastraUsuarios.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

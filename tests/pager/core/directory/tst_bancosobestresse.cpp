@@ -1,7 +1,7 @@
 #include "BancoDeTeste.h"
 #include "BancoTemporario.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Diretorio.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "BancoDeTeste.h"
 #include "BancoTemporario.h"
-#include "directory/Diretorio.h"
-#include "directory/Transacao.h"
+#include "core/directory/Diretorio.h"
+#include "core/directory/Transacao.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "BancoDeTeste.h"
 #include "BancoTemporario.h"
-#include "directory/Diretorio.h"
+#include "core/directory/Diretorio.h"
 
 #include <QTest>
 #include <memory>

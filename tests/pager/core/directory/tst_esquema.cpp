@@ -1,5 +1,5 @@
 #include "BancoDeTeste.h"
-#include "directory/BancoDeDados.h"
+#include "core/directory/BancoDeDados.h"
 
 #include <QFileInfo>
 #include <QSqlRecord>

@@ -1,7 +1,7 @@
 #include "BancoDeTeste.h"
 #include "BancoTemporario.h"
-#include "directory/Diretorio.h"
-#include "directory/OrdemAlfabetica.h"
+#include "core/directory/Diretorio.h"
+#include "core/directory/OrdemAlfabetica.h"
 
 #include <QSqlQuery>
 #include <QTest>

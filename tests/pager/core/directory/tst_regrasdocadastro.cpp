@@ -1,8 +1,8 @@
 #include "Cp1252.h"
-#include "directory/DigitacaoMensagem.h"
-#include "directory/OpcaoListagem.h"
-#include "directory/TextosDoCadastro.h"
-#include "shell/ArquivoIni.h"
+#include "core/compose/DigitacaoMensagem.h"
+#include "core/directory/TextosDoCadastro.h"
+#include "core/settings/ArquivoIni.h"
+#include "core/settings/OpcaoListagem.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "CaixaMensagemGravada.h"
 #include "ModemPty.h"
 #include "PainelStatusGravado.h"
-#include "shell/ArquivoIni.h"
-#include "shell/LinhaSerialPosix.h"
-#include "shell/Modulo.h"
-#include "shell/RelogioReal.h"
+#include "core/line/LinhaSerialPosix.h"
+#include "core/line/RelogioReal.h"
+#include "core/modem/Modulo.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QElapsedTimer>
 #include <QFile>

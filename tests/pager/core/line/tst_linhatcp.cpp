@@ -1,5 +1,5 @@
 #include "EscutaLocal.h"
-#include "shell/LinhaTcp.h"
+#include "core/line/LinhaTcp.h"
 
 #include <QDeadlineTimer>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "Cp1252.h"
-#include "shell/ArquivoIni.h"
-#include "shell/Discagem.h"
-#include "shell/ParametrosSerial.h"
+#include "core/line/ParametrosSerial.h"
+#include "core/modem/Discagem.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QFile>
 #include <QRegularExpression>

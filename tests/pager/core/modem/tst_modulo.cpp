@@ -4,9 +4,9 @@
 #include "ModemHayes.h"
 #include "PainelStatusGravado.h"
 #include "RelogioVirtual.h"
-#include "shell/ArquivoIni.h"
-#include "shell/Discagem.h"
-#include "shell/Modulo.h"
+#include "core/modem/Discagem.h"
+#include "core/modem/Modulo.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 #include "LinhaRoteirizada.h"
 #include "PainelStatusGravado.h"
 #include "RelogioVirtual.h"
-#include "shell/ArquivoIni.h"
-#include "shell/Modulo.h"
+#include "core/modem/Modulo.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QTemporaryDir>
 #include <QTest>

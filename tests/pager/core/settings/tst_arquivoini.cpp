@@ -1,4 +1,4 @@
-#include "shell/ArquivoIni.h"
+#include "core/settings/ArquivoIni.h"
 
 #include <QDir>
 #include <QFile>

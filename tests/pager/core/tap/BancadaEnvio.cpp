@@ -1,7 +1,7 @@
 #include "BancadaEnvio.h"
 
-#include "shell/Discagem.h"
-#include "tap/Transmissao.h"
+#include "core/modem/Discagem.h"
+#include "core/tap/Transmissao.h"
 
 #include <QSqlQuery>
 

@@ -7,11 +7,11 @@
 #include "PainelStatusGravado.h"
 #include "RelogioVirtual.h"
 #include "ServicoTapRoteirizado.h"
-#include "directory/Diretorio.h"
-#include "shell/ArquivoIni.h"
-#include "shell/Modulo.h"
-#include "tap/PedidoEnvio.h"
-#include "tap/VisorEnvio.h"
+#include "core/directory/Diretorio.h"
+#include "core/modem/Modulo.h"
+#include "core/settings/ArquivoIni.h"
+#include "core/tap/PedidoEnvio.h"
+#include "core/tap/VisorEnvio.h"
 
 #include <QDateTime>
 #include <QList>

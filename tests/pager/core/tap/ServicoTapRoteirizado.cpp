@@ -2,7 +2,7 @@
 
 #include "LinhaRoteirizada.h"
 #include "ModemHayes.h"
-#include "tap/FuncoesTAP.h"
+#include "core/tap/FuncoesTAP.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include "Digita.h"
 #include "EscutaLocal.h"
 #include "ProcessoSimulador.h"
-#include "directory/frmMontaMsg.h"
-#include "shell/JanelasDoPrincipal.h"
-#include "shell/LinhaTcp.h"
-#include "shell/RelogioReal.h"
-#include "shell/frmPrincipal.h"
-#include "tap/Transmissao.h"
+#include "core/line/LinhaTcp.h"
+#include "core/line/RelogioReal.h"
+#include "core/tap/Transmissao.h"
+#include "forms/main/JanelasDoPrincipal.h"
+#include "forms/main/frmPrincipal.h"
+#include "forms/send/frmMontaMsg.h"
 
 #include <QJsonObject>
 #include <QPlainTextEdit>

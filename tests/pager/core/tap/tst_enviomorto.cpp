@@ -1,10 +1,10 @@
 #include "BancadaEnvio.h"
 #include "BancoDeTeste.h"
 #include "ProcessoSimulador.h"
-#include "directory/BancoDeDados.h"
-#include "shell/LinhaSerialPosix.h"
-#include "shell/RelogioReal.h"
-#include "tap/Transmissao.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/line/LinhaSerialPosix.h"
+#include "core/line/RelogioReal.h"
+#include "core/tap/Transmissao.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

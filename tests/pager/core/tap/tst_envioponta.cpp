@@ -2,12 +2,12 @@
 #include "BancoDeTeste.h"
 #include "Digita.h"
 #include "ProcessoSimulador.h"
-#include "directory/frmMontaMsg.h"
-#include "shell/JanelasDoPrincipal.h"
-#include "shell/LinhaSerialPosix.h"
-#include "shell/RelogioReal.h"
-#include "shell/frmPrincipal.h"
-#include "tap/Transmissao.h"
+#include "core/line/LinhaSerialPosix.h"
+#include "core/line/RelogioReal.h"
+#include "core/tap/Transmissao.h"
+#include "forms/main/JanelasDoPrincipal.h"
+#include "forms/main/frmPrincipal.h"
+#include "forms/send/frmMontaMsg.h"
 
 #include <QElapsedTimer>
 #include <QJsonObject>

@@ -1,4 +1,4 @@
-#include "tap/FuncoesTAP.h"
+#include "core/tap/FuncoesTAP.h"
 
 #include <QTest>
 

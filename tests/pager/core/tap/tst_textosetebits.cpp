@@ -1,4 +1,4 @@
-#include "tap/TextoSeteBits.h"
+#include "core/tap/TextoSeteBits.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "BancadaEnvio.h"
-#include "shell/Discagem.h"
-#include "tap/FuncoesTAP.h"
+#include "core/modem/Discagem.h"
+#include "core/tap/FuncoesTAP.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "directory/frmSobre.h"
+#include "forms/about/frmSobre.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "CenarioDeJanelas.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Diretorio.h"
-#include "directory/EstadoGlobal.h"
-#include "directory/Historico.h"
-#include "directory/ModeloHistorico.h"
-#include "directory/frmHistorico.h"
+#include "core/compose/EstadoGlobal.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
+#include "core/directory/ModeloHistorico.h"
+#include "forms/history/Historico.h"
+#include "forms/history/frmHistorico.h"
 
 #include <QFile>
 #include <QHeaderView>

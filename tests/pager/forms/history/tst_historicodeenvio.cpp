@@ -1,11 +1,11 @@
 #include "BancadaEnvio.h"
 #include "CenarioDeJanelas.h"
 #include "ProcessoSimulador.h"
-#include "directory/Historico.h"
-#include "directory/frmHistorico.h"
-#include "shell/LinhaSerialPosix.h"
-#include "shell/RelogioReal.h"
-#include "tap/Transmissao.h"
+#include "core/line/LinhaSerialPosix.h"
+#include "core/line/RelogioReal.h"
+#include "core/tap/Transmissao.h"
+#include "forms/history/Historico.h"
+#include "forms/history/frmHistorico.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

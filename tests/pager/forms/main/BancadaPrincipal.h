@@ -4,9 +4,9 @@
 #include "LinhaRoteirizada.h"
 #include "ModemHayes.h"
 #include "RelogioVirtual.h"
-#include "shell/ArquivoIni.h"
-#include "shell/Modulo.h"
-#include "shell/frmPrincipal.h"
+#include "core/modem/Modulo.h"
+#include "core/settings/ArquivoIni.h"
+#include "forms/main/frmPrincipal.h"
 
 #include <QAbstractButton>
 #include <QDialog>

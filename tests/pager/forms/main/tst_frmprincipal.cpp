@@ -1,6 +1,6 @@
 #include "BancadaPrincipal.h"
-#include "directory/BancoDeDados.h"
-#include "shell/Discagem.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/modem/Discagem.h"
 
 #include <QAction>
 #include <QCheckBox>

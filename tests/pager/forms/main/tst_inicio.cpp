@@ -1,6 +1,6 @@
 #include "BancadaPrincipal.h"
 #include "CursorOcupado.h"
-#include "directory/BancoDeDados.h"
+#include "core/directory/BancoDeDados.h"
 
 #include <QAction>
 #include <QApplication>

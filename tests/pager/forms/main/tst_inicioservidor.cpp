@@ -1,6 +1,6 @@
 #include "BancadaPrincipal.h"
 #include "BancoNoServidor.h"
-#include "directory/BancoDeDados.h"
+#include "core/directory/BancoDeDados.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "CenarioDeJanelas.h"
 
-#include "directory/BancoDeDados.h"
-#include "directory/Diretorio.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -3,7 +3,7 @@
 #include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
 #include "PainelStatusGravado.h"
-#include "directory/AmbienteJanela.h"
+#include "forms/registers/AmbienteJanela.h"
 
 #include <QDateTime>
 #include <QStringList>

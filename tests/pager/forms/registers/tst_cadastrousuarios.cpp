@@ -3,10 +3,10 @@
 #include "CaixaMensagemGravada.h"
 #include "Digita.h"
 #include "PainelStatusGravado.h"
-#include "directory/BancoDeDados.h"
-#include "directory/Diretorio.h"
-#include "directory/frmCadastraUsuarios.h"
-#include "directory/frmVisualizaUsuarios.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
+#include "forms/registers/frmCadastraUsuarios.h"
+#include "forms/registers/frmVisualizaUsuarios.h"
 
 #include <QAccessible>
 #include <QApplication>

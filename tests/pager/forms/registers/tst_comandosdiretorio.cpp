@@ -1,7 +1,7 @@
 #include "CenarioDeJanelas.h"
-#include "directory/EstadoGlobal.h"
-#include "directory/frmHistorico.h"
-#include "shell/frmPrincipal.h"
+#include "core/compose/EstadoGlobal.h"
+#include "forms/history/frmHistorico.h"
+#include "forms/main/frmPrincipal.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "CenarioDeJanelas.h"
-#include "directory/frmCadastraGrupo.h"
-#include "directory/frmCadastraGrupos.h"
-#include "directory/frmUsuariosGrupo.h"
+#include "forms/registers/frmCadastraGrupo.h"
+#include "forms/registers/frmCadastraGrupos.h"
+#include "forms/registers/frmUsuariosGrupo.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "CenarioDeJanelas.h"
-#include "directory/frmUsuariosGrupo.h"
+#include "forms/registers/frmUsuariosGrupo.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
-#include "shell/ArquivoIni.h"
-#include "shell/JanelasDoPrincipal.h"
-#include "shell/frmPrincipal.h"
+#include "core/settings/ArquivoIni.h"
+#include "forms/main/JanelasDoPrincipal.h"
+#include "forms/main/frmPrincipal.h"
 
 #include <QAction>
 #include <QDialog>

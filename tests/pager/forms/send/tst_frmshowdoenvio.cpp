@@ -1,9 +1,9 @@
 #include "BancadaEnvio.h"
 #include "Digita.h"
-#include "directory/AmbienteJanela.h"
-#include "directory/EstadoGlobal.h"
-#include "directory/frmMontaMsg.h"
-#include "tap/frmShowDoEnvio.h"
+#include "core/compose/EstadoGlobal.h"
+#include "forms/registers/AmbienteJanela.h"
+#include "forms/send/frmMontaMsg.h"
+#include "forms/send/frmShowDoEnvio.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,11 +2,11 @@
 #include "CaixaMensagemGravada.h"
 #include "Digita.h"
 #include "PainelStatusGravado.h"
-#include "directory/Diretorio.h"
-#include "directory/EstadoGlobal.h"
-#include "directory/frmCadastraUsuarios.h"
-#include "directory/frmMontaMsg.h"
-#include "shell/ArquivoIni.h"
+#include "core/compose/EstadoGlobal.h"
+#include "core/directory/Diretorio.h"
+#include "core/settings/ArquivoIni.h"
+#include "forms/registers/frmCadastraUsuarios.h"
+#include "forms/send/frmMontaMsg.h"
 
 #include <QApplication>
 #include <QClipboard>
