@@ -1,7 +1,9 @@
 #pragma once
 
+#include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
 #include "Medida.h"
+#include "ProcessoSimulador.h"
 #include "core/directory/Diretorio.h"
 #include "core/line/LinhaSerial.h"
 #include "core/line/RelogioReal.h"
@@ -13,10 +15,13 @@
 
 #include <QDate>
 #include <QElapsedTimer>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
 // What the transmission benchmarks share: a window that shows nothing, a group of n members
-// with pager codes 1000, 1001, ..., and one timed group send over a given line.
+// with pager codes 1000, 1001, ..., and one timed group send through the simulator.
 class Mudo : public PainelStatus, public VisorEnvio
 {
 public:
@@ -42,32 +47,50 @@ inline int criaGrupo(Diretorio &diretorio, int membros)
 
 struct EnvioMedido
 {
-    bool aberto = false; // the port (or gateway) opened
     bool entregue = false;
     double segundos = 0; // elapsed, from the first command to the end of the transmission
     double processador = 0; // this process's processor time in that span, in seconds
     qsizetype mensagens = 0; // message boxes the transmission raised
+    qsizetype paginas = 0; // pages the simulator accepted
 };
 
-// Opens port 1 (the line named by `ini`'s "COM1") and sends one message to `grupo`, timing
-// the transmission alone.
-inline EnvioMedido enviaAoGrupo(
-    ArquivoIni &ini, LinhaSerial &linha, Diretorio &diretorio, int grupo)
+// Starts the simulator with `opcoes`, fills a temporary directory with a group of `membros`,
+// opens port 1 over `linha` (the simulator's pseudo-terminal, or its gateway when
+// `peloGateway`) and sends the group one message, timing the transmission alone. Nothing
+// when the simulator, the directory or the port could not be had (the reason on stderr).
+inline std::optional<EnvioMedido> enviaAoGrupo(
+    const QStringList &opcoes, bool peloGateway, LinhaSerial &linha, int membros)
 {
+    ProcessoSimulador simulador;
+    if (!simulador.inicia(opcoes)) {
+        std::fprintf(stderr, "simulador: %s\n", qPrintable(simulador.erro()));
+        return std::nullopt;
+    }
+    BancoTemporario banco;
+    if (!banco.Aberto()) {
+        std::fprintf(stderr, "banco: %s\n", qPrintable(banco.Erro()));
+        return std::nullopt;
+    }
+    Diretorio diretorio;
+    const int grupo = criaGrupo(diretorio, membros);
+    QTemporaryDir pasta;
+    ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
+    ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"),
+        peloGateway ? simulador.gateway() : simulador.pty());
+
     RelogioReal relogio;
     CaixaMensagemGravada caixa;
     Mudo mudo;
     Modulo modulo(ini, linha, relogio, caixa, mudo);
     modulo.DefineNumeroPorta(1);
-    EnvioMedido medido;
-    medido.aberto = modulo.ConfiguraModem();
-    if (!medido.aberto) {
+    if (!modulo.ConfiguraModem()) {
         std::fprintf(stderr, "porta: %s\n", qPrintable(linha.erro()));
-        return medido;
+        return std::nullopt;
     }
     Transmissao transmissao(modulo, diretorio, mudo,
         PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo,
             QStringLiteral("Reunião geral às 15h na sala 2. Tragam o relatório do mês.")});
+    EnvioMedido medido;
     const double processadorAntes = medida::ProcessadorMs();
     QElapsedTimer decorrido;
     decorrido.start();
@@ -75,5 +98,6 @@ inline EnvioMedido enviaAoGrupo(
     medido.segundos = static_cast<double>(decorrido.nsecsElapsed()) / 1e9;
     medido.processador = (medida::ProcessadorMs() - processadorAntes) / 1000.0;
     medido.mensagens = caixa.quantidade();
+    medido.paginas = simulador.registros(QStringLiteral("pagina")).size();
     return medido;
 }

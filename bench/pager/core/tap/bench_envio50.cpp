@@ -8,13 +8,10 @@
 // characters a second, every character of the replies Tellumo has to wait for (OK, the
 // CONNECT line, the log-on answer, each block's answer). Targets: elapsed within 10% of
 // that bound, processor under 2% of the elapsed time.
-#include "BancoTemporario.h"
 #include "GrupoDeBench.h"
-#include "ProcessoSimulador.h"
 #include "core/line/LinhaSerialPosix.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -60,37 +57,22 @@ private:
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    ProcessoSimulador simulador;
-    if (!simulador.inicia({QStringLiteral("--cps"), QStringLiteral("960"),
-            QStringLiteral("--tempo-discagem"), QString::number(kTempoDiscagem * 1000)})) {
-        std::fprintf(stderr, "simulador: %s\n", qPrintable(simulador.erro()));
-        return 1;
-    }
-    BancoTemporario banco;
-    if (!banco.Aberto()) {
-        std::fprintf(stderr, "banco: %s\n", qPrintable(banco.Erro()));
-        return 1;
-    }
-    Diretorio diretorio;
-    const int grupo = criaGrupo(diretorio, kMembros);
-
-    QTemporaryDir pasta;
-    ArquivoIni ini(pasta.path(), QStringLiteral("Tellumo.INI"));
-    ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
     LinhaContada linha;
-    const EnvioMedido envio = enviaAoGrupo(ini, linha, diretorio, grupo);
-    if (!envio.aberto)
+    const std::optional<EnvioMedido> envio = enviaAoGrupo(
+        {QStringLiteral("--cps"), QStringLiteral("960"), QStringLiteral("--tempo-discagem"),
+            QString::number(kTempoDiscagem * 1000)},
+        false, linha, kMembros);
+    if (!envio)
         return 1;
-    const bool entregue = envio.entregue;
-    const double segundos = envio.segundos;
-    const double cpu = envio.processador;
-
-    const qsizetype paginas = simulador.registros(QStringLiteral("pagina")).size();
+    const bool entregue = envio->entregue;
+    const double segundos = envio->segundos;
+    const double cpu = envio->processador;
+    const qsizetype paginas = envio->paginas;
     const double linhaRespostas = static_cast<double>(linha.respostas()) / kCaracteresPorSegundo;
     const double minimo = kPausas + (kTempoDiscagem - 0.1) + linhaRespostas;
     std::printf("grupo de %d: entregue %s, %lld paginas no simulador, mensagens: %lld\n", kMembros,
         entregue ? "sim" : "nao", static_cast<long long>(paginas),
-        static_cast<long long>(envio.mensagens));
+        static_cast<long long>(envio->mensagens));
     std::printf("minimo: %.3f s (pausas %.2f + discagem %.2f + %lld caracteres de resposta a "
                 "960/s %.3f)\n",
         minimo, kPausas, kTempoDiscagem - 0.1, static_cast<long long>(linha.respostas()),

@@ -12,12 +12,12 @@
 #include "core/directory/Diretorio.h"
 #include "core/directory/ListasDoDiretorio.h"
 #include "core/settings/ArquivoIni.h"
-#include "forms/registers/AmbienteJanela.h"
 #include "forms/registers/frmCadastraGrupo.h"
 #include "forms/registers/frmCadastraUsuarios.h"
 #include "forms/registers/frmUsuariosGrupo.h"
 #include "forms/registers/frmVisualizaUsuarios.h"
 #include "forms/send/frmMontaMsg.h"
+#include "forms/widgets/AmbienteJanela.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
