@@ -80,6 +80,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArrayList>("respostas"); // to Bruno's and Carla's blocks
         QTest::newRow("refused at once") << QByteArrayList{"511 Codigo recusado\r\x1e\r"};
+        QTest::newRow("bare RS CR") << QByteArrayList{"\x1e\r"};
         QTest::newRow("refused after one NAK")
             << QByteArrayList{"\x15\r", "511 Codigo recusado\r\x1e\r"};
     }
@@ -105,6 +106,20 @@ private Q_SLOTS:
                                "envio das outras mensagens.\n")});
         QCOMPARE(g.b.caixa.ultimo().titulo, QStringLiteral("Erro(s):"));
         QCOMPARE(g.b.caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
+    }
+
+    // The service accepts the first page and hangs up in the same read.
+    void servicoDesligaAposAceitar()
+    {
+        Grupo3 g;
+        g.b.servico.estado().respostaBloco
+            = [](int, const QByteArray &) { return QByteArray("\x06\r\x1b\x04\r"); };
+        QVERIFY(!g.envia());
+        QCOMPARE(g.codigosNoLog(), QStringList{QStringLiteral("101")});
+        QCOMPARE(g.b.servico.blocos().size(), 1);
+        QCOMPARE(g.b.caixa.quantidade(), 1);
+        QVERIFY(g.b.caixa.ultimo().texto.contains(QStringLiteral("encerrou a ligação")));
+        QCOMPARE(g.b.visor.progresso, (QList<int>{-3, 1}));
     }
 
     // Each row is in the table before the next line goes out.

@@ -10,6 +10,9 @@ const QString kLogIn = QStringLiteral("Erro na tentativa de efetuar o LogIn. Ten
 const QString kTimeOut
     = QStringLiteral("Erro: Time Out - Aguardando confirmação do dígito verificador ...");
 const QByteArray kLogOn = "\x1bPG1\r";
+const QString kServicoDesligou
+    = QStringLiteral("A empresa de rádio chamadas encerrou a ligação. As mensagens confirmadas "
+                     "até aqui foram registradas no histórico; as demais não foram enviadas.");
 
 QByteArray linhaTap(const QByteArray &codigo, const QByteArray &texto)
 {
@@ -143,7 +146,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("resposta");
         QTest::newRow("NAK") << QByteArray("\x15\r");
-        QTest::newRow("RS and NAK") << QByteArray("\r\x1e\r\x15\r");
+        QTest::newRow("NAK and RS") << QByteArray("\x15\r\r\x1e\r");
     }
     void nakTresVezesDesiste()
     {
@@ -154,7 +157,8 @@ private Q_SLOTS:
         QVERIFY(!b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
         QCOMPARE(b.servico.blocos().size(), 3);
         QVERIFY(b.log().isEmpty());
-        QCOMPARE(b.caixa.quantidade(), 0);
+        QCOMPARE(b.caixa.quantidade(), 1);
+        QVERIFY(b.caixa.ultimo().texto.contains(QStringLiteral("depois de três envios")));
         QCOMPARE(b.servico.estado().logoffs, 0);
         QVERIFY(b.escritoAposConectar().endsWith("+++ATH0\r"));
         QVERIFY(b.status.textos().contains(
@@ -180,8 +184,8 @@ private Q_SLOTS:
         QTest::newRow("RS alone") << QByteArrayList{"511 Codigo invalido\r\x1e\r"} << true;
         QTest::newRow("RS and ACK") << QByteArrayList{"\r\x1e\r\x06\r"} << true;
         QTest::newRow("NAK, then RS") << QByteArrayList{"\x15\r", "\r\x1e\r"} << true;
-        // A NAK beside the refusal asks for the same line again: the final answer decides.
-        QTest::newRow("RS and NAK, then ACK") << QByteArrayList{"\r\x1e\r\x15\r"} << false;
+        // The first verdict decides: a NAK before the refusal asks for the same line again.
+        QTest::newRow("NAK and RS, then ACK") << QByteArrayList{"\x15\r\r\x1e\r"} << false;
     }
     void recusaEAceiteNaMesmaResposta()
     {
@@ -205,6 +209,84 @@ private Q_SLOTS:
             QStringList{QStringLiteral("Código do Pager de usuário Inválido.\n\n")});
         QCOMPARE(b.caixa.ultimo().titulo, QStringLiteral("Erro:"));
         QCOMPARE(b.caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
+    }
+
+    // Each row: the service's replies to the blocks in the order they arrive (then the
+    // checksum's verdict), and how the page ended.
+    void respostasAosBlocos_data()
+    {
+        QTest::addColumn<QString>("codigo");
+        QTest::addColumn<int>("tamanho"); // of the text
+        QTest::addColumn<QByteArrayList>("respostas");
+        QTest::addColumn<int>("enviados");
+        QTest::addColumn<bool>("entregue");
+        QTest::addColumn<bool>("logoff");
+        QTest::addColumn<QString>("nota"); // the only message box; empty for none
+        const QByteArray ack = "\x06\r", nak = "\x15\r", rs = "\x1e\r", adeus = "\x1b\x04\r";
+        const QString recusa = QStringLiteral("Código do Pager de usuário Inválido.\n\n");
+        const QString c = QStringLiteral("123"), c10 = QStringLiteral("1234567890");
+        QTest::newRow("ACK, then ESC EOT")
+            << c << 3 << QByteArrayList{ack + adeus} << 1 << true << false << QString();
+        QTest::newRow("ACK, then NAK")
+            << c << 3 << QByteArrayList{ack + nak} << 1 << true << true << QString();
+        QTest::newRow("NAK, then ACK")
+            << c << 3 << QByteArrayList{nak + ack} << 2 << true << true << QString();
+        QTest::newRow("line, ACK, CR RS CR")
+            << c << 3 << QByteArrayList{"211 ok\r" + ack + "\r" + rs} << 1 << true << true
+            << QString();
+        QTest::newRow("bare RS CR") << c << 3 << QByteArrayList{rs} << 1 << false << true << recusa;
+        QTest::newRow("RS, then ESC EOT")
+            << c << 3 << QByteArrayList{rs + adeus} << 1 << false << false << recusa;
+        QTest::newRow("RS inside a line")
+            << c << 3 << QByteArrayList{"5x\x1e\r"} << 1 << false << false << kTimeOut;
+        QTest::newRow("ESC EOT, then ACK")
+            << c << 3 << QByteArrayList{adeus + ack} << 1 << false << false << kServicoDesligou;
+        QTest::newRow("NAK, then ESC EOT")
+            << c << 3 << QByteArrayList{nak + adeus} << 1 << false << false << kServicoDesligou;
+        // Code, CR, text and CR: 252 characters for 10 digits and 240 characters.
+        QTest::newRow("8 digits, one block") << QStringLiteral("12345678") << 240
+                                             << QByteArrayList{} << 1 << true << true << QString();
+        QTest::newRow("9 digits, two blocks") << QStringLiteral("123456789") << 240
+                                              << QByteArrayList{} << 2 << true << true << QString();
+        QTest::newRow("two blocks, the second NAKed")
+            << c10 << 240 << QByteArrayList{ack, nak} << 3 << true << true << QString();
+        QTest::newRow("two blocks, the first refused")
+            << c10 << 240 << QByteArrayList{rs} << 1 << false << true << recusa;
+        QTest::newRow("two blocks, ESC EOT after the first")
+            << c10 << 240 << QByteArrayList{ack + adeus} << 1 << false << false << kServicoDesligou;
+    }
+    void respostasAosBlocos()
+    {
+        QFETCH(QString, codigo);
+        QFETCH(int, tamanho);
+        QFETCH(QByteArrayList, respostas);
+        QFETCH(int, enviados);
+        QFETCH(bool, entregue);
+        QFETCH(bool, logoff);
+        QFETCH(QString, nota);
+        BancadaEnvio b;
+        b.servico.estado().respostaBloco = [respostas](int n, const QByteArray &bloco) {
+            return n < respostas.size() ? respostas.at(n) : ServicoTapRoteirizado::julga(bloco);
+        };
+        const int id = b.cadastra(QStringLiteral("Ana"), codigo);
+        QCOMPARE(
+            b.envia(PedidoEnvio::Modo::Usuario, id, QString(tamanho, QLatin1Char('a'))), entregue);
+        QCOMPARE(b.servico.blocos().size(), enviados);
+        // The accepted page has its row, a refused or unfinished one none.
+        QCOMPARE(b.log().size(), entregue ? 1 : 0);
+        QCOMPARE(b.servico.estado().logoffs, logoff ? 1 : 0);
+        QCOMPARE(b.caixa.textos(), nota.isEmpty() ? QStringList() : QStringList{nota});
+        QVERIFY(b.escritoAposConectar().endsWith("+++ATH0\r"));
+        // Every block within 250 characters between STX and terminator, with a right checksum.
+        QByteArray campos;
+        for (const QByteArray &bloco : b.servico.blocos()) {
+            QVERIFY(bloco.size() - 6 <= 250);
+            QVERIFY(ServicoTapRoteirizado::julga(bloco).endsWith("\x06\r"));
+            if (!campos.endsWith(bloco.mid(1, bloco.size() - 6)))
+                campos += bloco.mid(1, bloco.size() - 6);
+        }
+        if (entregue)
+            QCOMPARE(campos, (codigo + '\r' + QString(tamanho, 'a') + '\r').toLatin1());
     }
 
     // Every page was taken; the line vanishes while hanging up.
@@ -254,7 +336,7 @@ private Q_SLOTS:
         const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("123"));
         QVERIFY(!b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
         QVERIFY(b.log().isEmpty());
-        QCOMPARE(b.caixa.quantidade(), 0);
+        QCOMPARE(b.caixa.textos(), QStringList{kServicoDesligou});
         QVERIFY(
             b.status.textos().contains(QStringLiteral(" Desconexão solicitada pelo servidor.")));
         QVERIFY(b.escritoAposConectar().endsWith("+++ATH0\r"));
