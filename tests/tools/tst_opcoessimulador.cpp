@@ -31,7 +31,8 @@ private slots:
         const LeituraOpcoes l = le(QStringLiteral(
             "--ocupado --mudo --sem-id --sem-ack-logon --nak 2 --silencia-apos 3 "
             "--desconecta-apos 4 --atraso 250 --cps 960 --tempo-discagem 100 --guarda 200 "
-            "--tempo-limite 30 --link /tmp/modem --log /tmp/sim.jsonl --cai-apos 5 --tcp 0"));
+            "--tempo-limite 30 --link /tmp/modem --log /tmp/sim.jsonl --cai-apos 5 --tcp 0 "
+            "--bloco-max 250"));
         QVERIFY2(l.opcoes, qPrintable(l.mensagem));
         const OpcoesSimulador &o = *l.opcoes;
         QCOMPARE(o.discagem, OpcoesSimulador::Discagem::Ocupado);
@@ -46,6 +47,7 @@ private slots:
         QCOMPARE(o.tempoLimiteS, 30);
         QCOMPARE(o.caiApos, 5);
         QCOMPARE(o.portaTcp, 0);
+        QCOMPARE(o.blocoMax, 250);
         QCOMPARE(o.link, QStringLiteral("/tmp/modem"));
         QCOMPARE(o.log, QStringLiteral("/tmp/sim.jsonl"));
     }
