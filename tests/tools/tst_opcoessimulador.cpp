@@ -29,10 +29,9 @@ private slots:
     void defeitosEscolhidos()
     {
         const LeituraOpcoes l = le(QStringLiteral(
-            "--ocupado --mudo --sem-id --sem-ack-logon --nak 2 --silencia-apos 3 "
+            "--ocupado --mudo --sem-id --sem-ack-logon --nak 2 --silencia-apos 3 --bloco-max 7 "
             "--desconecta-apos 4 --atraso 250 --cps 960 --tempo-discagem 100 --guarda 200 "
-            "--tempo-limite 30 --link /tmp/modem --log /tmp/sim.jsonl --cai-apos 5 --tcp 0 "
-            "--bloco-max 250"));
+            "--tempo-limite 30 --link /tmp/modem --log /tmp/sim.jsonl --cai-apos 5 --tcp 0"));
         QVERIFY2(l.opcoes, qPrintable(l.mensagem));
         const OpcoesSimulador &o = *l.opcoes;
         QCOMPARE(o.discagem, OpcoesSimulador::Discagem::Ocupado);
@@ -47,7 +46,7 @@ private slots:
         QCOMPARE(o.tempoLimiteS, 30);
         QCOMPARE(o.caiApos, 5);
         QCOMPARE(o.portaTcp, 0);
-        QCOMPARE(o.blocoMax, 250);
+        QCOMPARE(o.blocoMax, 7);
         QCOMPARE(o.link, QStringLiteral("/tmp/modem"));
         QCOMPARE(o.log, QStringLiteral("/tmp/sim.jsonl"));
     }

