@@ -31,6 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
         EXIGE(bloco == "\x02" + p.at(0) + '\r' + p.at(1) + "\r\x03");
     }
 
+    QByteArrayList blocos;
+    EXIGE(FuncoesTAP::MontaBlocosTAP(p.at(0), p.at(1), blocos) == montou);
+    QByteArray campos; // every block's fields: none over 250, US ending all but the last
+    for (const QByteArray &b : blocos) {
+        EXIGE(b.size() - 2 <= 250 && b.back() == (&b == &blocos.constLast() ? '\x03' : '\x1f'));
+        campos += b.mid(1, b.size() - 2);
+    }
+    EXIGE(!montou || campos == bloco.mid(1, bloco.size() - 2));
+
     QByteArray soma;
     EXIGE(FuncoesTAP::CalculaChecksum(bloco, soma));
     EXIGE(soma.size() == 3);

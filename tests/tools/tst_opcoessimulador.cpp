@@ -29,7 +29,7 @@ private slots:
     void defeitosEscolhidos()
     {
         const LeituraOpcoes l = le(QStringLiteral(
-            "--ocupado --mudo --sem-id --sem-ack-logon --nak 2 --silencia-apos 3 "
+            "--ocupado --mudo --sem-id --sem-ack-logon --nak 2 --silencia-apos 3 --bloco-max 7 "
             "--desconecta-apos 4 --atraso 250 --cps 960 --tempo-discagem 100 --guarda 200 "
             "--tempo-limite 30 --link /tmp/modem --log /tmp/sim.jsonl --cai-apos 5 --tcp 0"));
         QVERIFY2(l.opcoes, qPrintable(l.mensagem));
@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(o.tempoLimiteS, 30);
         QCOMPARE(o.caiApos, 5);
         QCOMPARE(o.portaTcp, 0);
+        QCOMPARE(o.blocoMax, 7);
         QCOMPARE(o.link, QStringLiteral("/tmp/modem"));
         QCOMPARE(o.log, QStringLiteral("/tmp/sim.jsonl"));
     }

@@ -14,6 +14,12 @@ QByteArray bloco(const QByteArray &codigo, const QByteArray &texto)
     return corpo + checksum(corpo) + CR;
 }
 
+QByteArray parte(const QByteArray &campos, char terminador)
+{
+    const QByteArray corpo = STX + campos + terminador;
+    return corpo + checksum(corpo) + CR;
+}
+
 const QByteArray logon = QByteArray(1, ESC) + "PG1" + CR;
 const QByteArray aceito = QByteArray("211 Mensagem aceita\r") + ACK + CR;
 const QByteArray nak = QByteArray(1, NAK) + CR;
@@ -124,6 +130,9 @@ private slots:
         QTest::newRow("codigo vazio")
             << QStringList() << bloco("", "abc")
             << (QByteArray("511 Codigo de pager invalido") + recusa) << "recusa";
+        // The field goes on after the US: one page, ACKed once a block.
+        QTest::newRow("dois blocos") << QStringList() << (parte("123\rab", US) + parte("c\r", ETX))
+                                     << (QByteArray(1, ACK) + CR + aceito) << "pagina";
         QTest::newRow("campo sem CR")
             << QStringList() << (semCrFinal + checksum(semCrFinal) + CR)
             << (QByteArray("503 Bloco fora do formato") + recusa) << "recusa";

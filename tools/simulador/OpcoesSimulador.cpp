@@ -63,6 +63,11 @@ LeituraOpcoes leOpcoes(const QStringList &argumentos)
         {valor(QStringLiteral("cai-apos"),
              QStringLiteral("Depois de k blocos a ligação cai sem aviso."), QStringLiteral("k")),
             &OpcoesSimulador::caiApos},
+        {valor(QStringLiteral("bloco-max"),
+             QStringLiteral("Recusa (RS) blocos com mais de n caracteres entre STX e o "
+                            "terminador (0: qualquer tamanho; TAP 1.8 permite 250)."),
+             QStringLiteral("n")),
+            &OpcoesSimulador::blocoMax},
         {valor(QStringLiteral("tcp"),
              QStringLiteral("Serve também a central como gateway TAP em 127.0.0.1:PORTA "
                             "(0: uma porta livre); o endereço sai na segunda linha."),

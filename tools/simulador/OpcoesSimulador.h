@@ -24,6 +24,7 @@ struct OpcoesSimulador
     int silenciaApos = -1; // after this many blocks the service answers nothing more
     int desconectaApos = -1; // after this many blocks the service hangs up (ESC EOT CR)
     int caiApos = -1; // after this many blocks the call drops without a word
+    int blocoMax = 0; // blocks longer than this between STX and terminator are refused; 0 = any
     int atrasoMs = 0; // delay of every reply of the service
     int cps = 0; // characters a second the simulator sends; 0 = no limit
     int tempoDiscagemMs = 500;

@@ -39,6 +39,7 @@ void TerminalTap::reinicia()
     buffer.clear();
     blocosJulgados = 0;
     naksDoBloco = 0;
+    camposAnteriores.clear();
     silencioAnotado = false;
 }
 
@@ -149,7 +150,8 @@ void TerminalTap::julgaBloco(
         resposta.desliga = true;
         return;
     }
-    const QByteArray campos = bloco.mid(1, bloco.size() - 2);
+    // The page's fields so far: a block after one ended with US goes on with the same field.
+    const QByteArray campos = camposAnteriores + bloco.mid(1, bloco.size() - 2);
     const QList<QByteArray> partes = campos.split(CR);
     const QByteArray codigo = partes.value(0);
     const QByteArray texto = partes.value(1);
@@ -170,6 +172,15 @@ void TerminalTap::julgaBloco(
     }
     naksDoBloco = 0;
     ++blocosJulgados;
+    camposAnteriores.clear();
+    if (opcoes.blocoMax > 0 && bloco.size() - 2 > opcoes.blocoMax)
+        return recusa(codigo, texto, "504 Bloco longo demais", resposta);
+    if (bloco.back() == US) {
+        // The page is judged when its last block comes.
+        camposAnteriores = campos;
+        resposta.bytes += QByteArray(1, ACK) + CR;
+        return;
+    }
     if (bloco.back() != ETX || partes.size() != 3 || !partes.last().isEmpty())
         return recusa(codigo, texto, "503 Bloco fora do formato", resposta);
     if (!soDigitos(codigo) || opcoes.recusados.contains(codigo))

@@ -7,9 +7,10 @@
 #include <QByteArrayView>
 
 // The paging company's terminal as it answers a caller once the modems are connected: TAP 1.8
-// in automatic mode, one field of text per block, one block a page. Bytes in, bytes out; it
-// knows nothing of time or of the modem (delays and the line speed are the modem's business).
-// It does not speak manual mode, multi-block messages or passwords it would check.
+// in automatic mode, one page (pager code and one field of text) a transaction, in one block
+// or in several, each but the last ending with US and the field going on in the next. Bytes
+// in, bytes out; it knows nothing of time or of the modem (delays and the line speed are the
+// modem's business). It does not speak manual mode or passwords it would check.
 class TerminalTap
 {
 public:
@@ -41,5 +42,6 @@ private:
     QByteArray buffer;
     int blocosJulgados = 0;
     int naksDoBloco = 0;
+    QByteArray camposAnteriores; // the page's fields from the blocks ended with US so far
     bool silencioAnotado = false;
 };

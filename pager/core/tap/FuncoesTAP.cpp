@@ -1,5 +1,7 @@
 #include "FuncoesTAP.h"
 
+#include <algorithm>
+
 namespace FuncoesTAP {
 
 bool MontaBlocoTAP(const QByteArray &codigoPager, const QByteArray &texto, QByteArray &bloco)
@@ -7,6 +9,23 @@ bool MontaBlocoTAP(const QByteArray &codigoPager, const QByteArray &texto, QByte
     if (texto.size() > TamanhoMaximoTexto)
         return false;
     bloco = STX + codigoPager + CR + texto + CR + ETX;
+    return true;
+}
+
+bool MontaBlocosTAP(const QByteArray &codigoPager, const QByteArray &texto, QByteArrayList &blocos)
+{
+    QByteArray unico;
+    if (!MontaBlocoTAP(codigoPager, texto, unico))
+        return false;
+    blocos.clear();
+    // The fields without STX and the closing CR ETX.
+    QByteArray campos = unico.mid(1, unico.size() - 3);
+    while (campos.size() + CR.size() > TamanhoMaximoBloco) {
+        const qsizetype parte = std::min(TamanhoMaximoBloco, campos.size() - 1);
+        blocos.append(STX + campos.left(parte) + US);
+        campos.remove(0, parte);
+    }
+    blocos.append(STX + campos + CR + ETX);
     return true;
 }
 

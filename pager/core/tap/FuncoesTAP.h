@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 
 // The blocks of the paging protocol (TAP) for one pager, and their checksum, on the bytes
 // that go on the line (Windows-1252, codes 0 to 255). It neither checks the pager code nor
@@ -17,13 +18,23 @@ inline const QByteArray CR(1, '\x0d');
 inline const QByteArray NAK(1, '\x15');
 inline const QByteArray ESC(1, '\x1b');
 inline const QByteArray RS(1, '\x1e');
+inline const QByteArray US(1, '\x1f');
 
-// The longest text one block carries.
+// The longest text a page carries.
 inline constexpr qsizetype TamanhoMaximoTexto = 240;
+// The most characters TAP 1.8 allows between a block's STX and its terminator.
+inline constexpr qsizetype TamanhoMaximoBloco = 250;
 
 // STX + code + CR + text + CR + ETX into `bloco`, true; a text longer than 240 bytes gives
 // false and leaves `bloco` as it was.
 bool MontaBlocoTAP(const QByteArray &codigoPager, const QByteArray &texto, QByteArray &bloco);
+
+// The same page in blocks of at most TamanhoMaximoBloco characters between STX and the
+// terminator: one block (as MontaBlocoTAP) when it fits; otherwise every block but the last
+// ends with US, the field going on right after the next block's STX, and the last keeps at
+// least one character of the field before its CR ETX. Each block runs from STX through its
+// terminator. False, `blocos` untouched, for a text MontaBlocoTAP refuses.
+bool MontaBlocosTAP(const QByteArray &codigoPager, const QByteArray &texto, QByteArrayList &blocos);
 
 // The three checksum characters of `bloco` (every byte from STX through ETX): the low 12
 // bits of the byte sum, four bits a character from the highest, each added to '0', so

@@ -78,8 +78,8 @@ bool Transmissao::EnviarUsuario()
         Desliga();
         return false;
     }
-    QByteArray linha;
-    if (!MontaLinha(*dados, linha)) {
+    QByteArrayList linhas;
+    if (!MontaLinhas(*dados, linhas)) {
         // The line was dialed: never leave it off-hook.
         Erro(kCriptografacao);
         Desliga();
@@ -91,7 +91,7 @@ bool Transmissao::EnviarUsuario()
         return false;
     }
     m_visor.mostraTitulo(QStringLiteral("Enviando Mensagem ..."));
-    const Resposta resposta = TrocaBloco(linha);
+    const Resposta resposta = TrocaBlocos(linhas);
     if (resposta == Resposta::Falhou)
         return false;
     if (resposta == Resposta::Recusada)
@@ -147,13 +147,13 @@ bool Transmissao::EnviarGrupo()
             m_visor.mostraProgresso(tratados);
             continue;
         }
-        QByteArray linha;
-        if (!MontaLinha(*dados, linha)) {
+        QByteArrayList linhas;
+        if (!MontaLinhas(*dados, linhas)) {
             Erro(kCriptografacao);
             Desliga();
             return false;
         }
-        const Resposta resposta = TrocaBloco(linha);
+        const Resposta resposta = TrocaBlocos(linhas);
         if (resposta == Resposta::Falhou)
             return false;
         const QString nome = TextoSeteBits::Apara(dados->Nome_Usuario);
@@ -167,6 +167,12 @@ bool Transmissao::EnviarGrupo()
                                  "mensagens.\n");
         }
         m_visor.mostraProgresso(tratados);
+        // The service hung up right after its verdict: the members left get nothing.
+        if (m_servicoDesligou && tratados < membros->NumeroDeRegistros()) {
+            membros->Fecha();
+            ServicoDesligou();
+            return false;
+        }
     }
     membros->Fecha();
     return Encerra();
@@ -189,8 +195,11 @@ std::optional<DadosUsuario> Transmissao::ObtemUsuario(int idUsuario)
 
 bool Transmissao::Encerra()
 {
-    m_modulo.Modem().escreve(QByteArrayLiteral("\x04\r"));
-    m_modulo.Espera(0.05);
+    // A service that has hung up already is not logged off.
+    if (!m_servicoDesligou) {
+        m_modulo.Modem().escreve(QByteArrayLiteral("\x04\r"));
+        m_modulo.Espera(0.05);
+    }
     // Refused codes or members gone from the directory may leave nothing delivered: no
     // success then, and the compose text stays.
     if (m_entregues > 0)

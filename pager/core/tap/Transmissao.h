@@ -1,8 +1,10 @@
 #pragma once
 
 #include "PedidoEnvio.h"
+#include "VereditoTAP.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -21,9 +23,10 @@ struct DadosUsuario
 };
 
 // One transmission of the compose window's text: dial the paging service, log on with
-// TAP, send one block per pager and judge the service's reply, write one Log row per
-// block the service accepted (as soon as the reply is judged; a refused block has none:
-// the history lists delivered pages only), log off, hang up and reopen the port. It speaks through
+// TAP, send one page per pager (one block, or more when the page outgrows a block) and judge
+// the service's replies, write one Log row per page the service accepted (as soon as the reply
+// is judged; a refused page has none: the history lists delivered pages only), log off, hang
+// up and reopen the port. It speaks through
 // the Modulo (line, clock, message box, status line), reads and writes the directory through a
 // Diretorio and shows its title and progress on a VisorEnvio; it owns none of them.
 // It does not open or close any window: the send window runs it and closes itself.
@@ -56,8 +59,16 @@ public:
 private:
     enum class Resposta { Aceita, Recusada, Falhou };
 
-    bool MontaLinha(const DadosUsuario &dados, QByteArray &linha);
+    // The page's lines (blocks with checksum and CR), one or more; false for a text too long.
+    bool MontaLinhas(const DadosUsuario &dados, QByteArrayList &linhas);
+    // Sends the page block by block, each up to three times while NAKed.
+    Resposta TrocaBlocos(const QByteArrayList &linhas);
     Resposta TrocaBloco(const QByteArray &linha);
+    VereditoTAP AguardaVeredito();
+    // Shows `nota`, hangs up, and gives Falhou.
+    Resposta Falha(const QString &nota);
+    // Falha for a call the service ended (ESC EOT CR).
+    Resposta ServicoDesligou();
     void GravaLog(const QString &nome, const QString &codigoPager, int idUsuario);
     bool Encerra();
     void MostraNotas();
@@ -79,4 +90,5 @@ private:
     QString m_notasExtras;
     int m_entregues = 0; // blocks the service accepted, each with its Log row attempted
     bool m_logFalhou = false;
+    bool m_servicoDesligou = false; // ESC EOT CR came with the last verdict
 };

@@ -3,6 +3,7 @@
 #include "FuncoesTAP.h"
 #include "TextoSeteBits.h"
 #include "Transmissao.h"
+#include "VereditoTAP.h"
 #include "core/directory/Diretorio.h"
 #include "core/line/LinhaSerial.h"
 #include "core/line/Relogio.h"
@@ -17,6 +18,14 @@ namespace {
 constexpr double kJanelaId = 15.0;
 constexpr double kJanelaResposta = 5.0;
 constexpr int kMaximoEnvios = 3;
+
+const QString kServicoDesligou = QStringLiteral(
+    "A empresa de rádio chamadas encerrou a ligação. As mensagens confirmadas até aqui foram "
+    "registradas no histórico; as demais não foram enviadas.");
+const QString kNakRepetido = QStringLiteral(
+    "A empresa de rádio chamadas não confirmou a mensagem depois de três envios (erro de "
+    "transmissão). As mensagens confirmadas até aqui foram registradas no histórico; as "
+    "demais não foram enviadas.");
 
 } // namespace
 
@@ -59,7 +68,7 @@ void Transmissao::FalhaLogIn()
     Desliga();
 }
 
-bool Transmissao::MontaLinha(const DadosUsuario &dados, QByteArray &linha)
+bool Transmissao::MontaLinhas(const DadosUsuario &dados, QByteArrayList &linhas)
 {
     // Only printable 7-bit characters go on the line, blanks trimmed after folding so a
     // trailing line break does not leave a blank behind.
@@ -67,49 +76,93 @@ bool Transmissao::MontaLinha(const DadosUsuario &dados, QByteArray &linha)
         return TextoSeteBits::Apara(QString::fromLatin1(TextoSeteBits::ParaLinha(texto)))
             .toLatin1();
     };
-    QByteArray bloco;
-    if (!MontaBlocoTAP(naLinha(dados.ID_Pager), naLinha(m_pedido.texto), bloco))
+    QByteArrayList blocos;
+    if (!MontaBlocosTAP(naLinha(dados.ID_Pager), naLinha(m_pedido.texto), blocos))
         return false;
-    QByteArray checksum;
-    CalculaChecksum(bloco, checksum);
-    linha = bloco + checksum + CR;
+    linhas.clear();
+    for (const QByteArray &bloco : std::as_const(blocos)) {
+        QByteArray checksum;
+        CalculaChecksum(bloco, checksum);
+        linhas.append(bloco + checksum + CR);
+    }
     return true;
+}
+
+Transmissao::Resposta Transmissao::TrocaBlocos(const QByteArrayList &linhas)
+{
+    m_modulo.status().mostraStatus(QStringLiteral(" Enviando mensagem, aguade ..."));
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        const Resposta resposta = TrocaBloco(linhas.at(i));
+        // A refusal of any block refuses the page; only the last block's ACK delivers it.
+        if (resposta != Resposta::Aceita)
+            return resposta;
+        if (m_servicoDesligou && i + 1 < linhas.size())
+            return ServicoDesligou();
+    }
+    return Resposta::Aceita;
 }
 
 Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
 {
-    PainelStatus &status = m_modulo.status();
-    const QByteArray desconexao = ESC + EOT + CR;
-    const QByteArray recusa = CR + RS + CR;
-    const QByteArray aceite = ACK + CR;
-    const QByteArray erroChecksum = NAK + CR;
-    status.mostraStatus(QStringLiteral(" Enviando mensagem, aguade ..."));
     for (int envios = 1;; ++envios) {
-        m_resposta.clear();
         m_modulo.Modem().escreve(linha);
-        const bool chegou = m_modulo.AguardaTextos(
-            m_resposta, {desconexao, recusa, aceite, erroChecksum}, kJanelaResposta, false);
-        if (!chegou) {
+        const VereditoTAP veredito = AguardaVeredito();
+        m_servicoDesligou = veredito.servicoDesligou;
+        switch (veredito.tipo) {
+        case VereditoTAP::Tipo::Nenhum:
             if (!LinhaPerdida())
                 Erro(QStringLiteral(
                     "Erro: Time Out - Aguardando confirmação do dígito verificador ..."));
             Desliga();
             return Resposta::Falhou;
+        case VereditoTAP::Tipo::Desconexao:
+            m_modulo.status().mostraStatus(QStringLiteral(" Desconexão solicitada pelo servidor."));
+            return ServicoDesligou();
+        case VereditoTAP::Tipo::Aceito: return Resposta::Aceita;
+        case VereditoTAP::Tipo::Recusado: return Resposta::Recusada;
+        case VereditoTAP::Tipo::Repetir: break;
         }
-        if (m_resposta.contains(desconexao)) {
-            status.mostraStatus(QStringLiteral(" Desconexão solicitada pelo servidor."));
-            Desliga();
-            return Resposta::Falhou;
-        }
-        // A NAK asks for the line again even beside a refusal: the final answer decides.
-        if (!m_resposta.contains(erroChecksum))
-            return m_resposta.contains(recusa) ? Resposta::Recusada : Resposta::Aceita;
-        status.mostraStatus(QStringLiteral(" Erro na transmissão, re-enviando mensagem ..."));
-        if (envios == kMaximoEnvios) {
-            Desliga();
-            return Resposta::Falhou;
-        }
+        // Asked for the block again by a service that has hung up: nobody is left to send it to.
+        if (m_servicoDesligou)
+            return ServicoDesligou();
+        m_modulo.status().mostraStatus(
+            QStringLiteral(" Erro na transmissão, re-enviando mensagem ..."));
+        if (envios == kMaximoEnvios)
+            return Falha(kNakRepetido);
     }
+}
+
+VereditoTAP Transmissao::AguardaVeredito()
+{
+    Relogio &relogio = m_modulo.relogio();
+    const double prazo = relogio.agora() + kJanelaResposta;
+    m_resposta.clear();
+    for (;;) {
+        // Every verdict ends with a CR: the reply is judged again whenever one arrives.
+        QByteArray chegada;
+        const double resta = prazo - relogio.agora();
+        if (resta <= 0 || !m_modulo.AguardaTextos(chegada, {CR}, resta, false))
+            return {};
+        m_resposta += chegada;
+        const VereditoTAP veredito = JulgaRespostaTAP(m_resposta);
+        if (veredito.tipo != VereditoTAP::Tipo::Nenhum)
+            return veredito;
+        // A verdict still to come holds no CR before its own: the lines before the last CR
+        // can be let go, and a service that talks on and on does not grow the buffer.
+        m_resposta.remove(0, m_resposta.lastIndexOf(CR));
+    }
+}
+
+Transmissao::Resposta Transmissao::Falha(const QString &nota)
+{
+    Erro(nota);
+    Desliga();
+    return Resposta::Falhou;
+}
+
+Transmissao::Resposta Transmissao::ServicoDesligou()
+{
+    return Falha(kServicoDesligou);
 }
 
 void Transmissao::GravaLog(const QString &nome, const QString &codigoPager, int idUsuario)

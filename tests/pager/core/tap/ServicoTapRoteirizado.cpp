@@ -21,12 +21,13 @@ ServicoTapRoteirizado::ServicoTapRoteirizado()
 
 QByteArray ServicoTapRoteirizado::julga(const QByteArray &linha)
 {
-    const qsizetype etx = linha.lastIndexOf('\x03');
-    if (!linha.startsWith('\x02') || etx < 0 || linha.size() != etx + 5)
+    // The terminator (ETX, or US: the field goes on), 3 checksum characters and CR end it.
+    const qsizetype fim = linha.size() - 5;
+    if (!linha.startsWith('\x02') || fim < 1 || !QByteArray("\x03\x1f").contains(linha.at(fim)))
         return "\x15\r";
     QByteArray esperado;
-    FuncoesTAP::CalculaChecksum(linha.left(etx + 1), esperado);
-    return linha.mid(etx + 1, 3) == esperado ? QByteArray("211 Mensagem aceita\r\x06\r")
+    FuncoesTAP::CalculaChecksum(linha.left(fim + 1), esperado);
+    return linha.mid(fim + 1, 3) == esperado ? QByteArray("211 Mensagem aceita\r\x06\r")
                                              : QByteArray("\x15\r");
 }
 

@@ -80,6 +80,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArrayList>("respostas"); // to Bruno's and Carla's blocks
         QTest::newRow("refused at once") << QByteArrayList{"511 Codigo recusado\r\x1e\r"};
+        QTest::newRow("bare RS CR") << QByteArrayList{"\x1e\r"};
         QTest::newRow("refused after one NAK")
             << QByteArrayList{"\x15\r", "511 Codigo recusado\r\x1e\r"};
     }

@@ -10,6 +10,9 @@ const QString kLogIn = QStringLiteral("Erro na tentativa de efetuar o LogIn. Ten
 const QString kTimeOut
     = QStringLiteral("Erro: Time Out - Aguardando confirmação do dígito verificador ...");
 const QByteArray kLogOn = "\x1bPG1\r";
+const QString kDesligou
+    = QStringLiteral("A empresa de rádio chamadas encerrou a ligação. As mensagens confirmadas "
+                     "até aqui foram registradas no histórico; as demais não foram enviadas.");
 
 QByteArray linhaTap(const QByteArray &codigo, const QByteArray &texto)
 {
@@ -20,11 +23,11 @@ QByteArray linhaTap(const QByteArray &codigo, const QByteArray &texto)
     return bloco + checksum + '\r';
 }
 
-// The service answers the blocks with these replies, one a block, then ACK CR.
+// The service answers the blocks with these replies, one a block, then as the checksum says.
 std::function<QByteArray(int, const QByteArray &)> respostas(const QByteArrayList &lista)
 {
-    return [lista](int n, const QByteArray &) {
-        return n < lista.size() ? lista.at(n) : QByteArray("\x06\r");
+    return [lista](int n, const QByteArray &bloco) {
+        return n < lista.size() ? lista.at(n) : ServicoTapRoteirizado::julga(bloco);
     };
 }
 
@@ -143,7 +146,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("resposta");
         QTest::newRow("NAK") << QByteArray("\x15\r");
-        QTest::newRow("RS and NAK") << QByteArray("\r\x1e\r\x15\r");
+        QTest::newRow("NAK and RS") << QByteArray("\x15\r\r\x1e\r");
     }
     void nakTresVezesDesiste()
     {
@@ -154,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(!b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
         QCOMPARE(b.servico.blocos().size(), 3);
         QVERIFY(b.log().isEmpty());
-        QCOMPARE(b.caixa.quantidade(), 0);
+        QVERIFY(b.caixa.textos().value(0).contains(QStringLiteral("depois de três envios")));
         QCOMPARE(b.servico.estado().logoffs, 0);
         QVERIFY(b.escritoAposConectar().endsWith("+++ATH0\r"));
         QVERIFY(b.status.textos().contains(
@@ -180,8 +183,8 @@ private Q_SLOTS:
         QTest::newRow("RS alone") << QByteArrayList{"511 Codigo invalido\r\x1e\r"} << true;
         QTest::newRow("RS and ACK") << QByteArrayList{"\r\x1e\r\x06\r"} << true;
         QTest::newRow("NAK, then RS") << QByteArrayList{"\x15\r", "\r\x1e\r"} << true;
-        // A NAK beside the refusal asks for the same line again: the final answer decides.
-        QTest::newRow("RS and NAK, then ACK") << QByteArrayList{"\r\x1e\r\x15\r"} << false;
+        // The first verdict decides: a NAK before the refusal asks for the same line again.
+        QTest::newRow("NAK and RS, then ACK") << QByteArrayList{"\x15\r\r\x1e\r"} << false;
     }
     void recusaEAceiteNaMesmaResposta()
     {
@@ -205,6 +208,44 @@ private Q_SLOTS:
             QStringList{QStringLiteral("Código do Pager de usuário Inválido.\n\n")});
         QCOMPARE(b.caixa.ultimo().titulo, QStringLiteral("Erro:"));
         QCOMPARE(b.caixa.ultimo().icone, CaixaMensagem::Icone::Informacao);
+    }
+
+    // Replies to the blocks of a 240-character text; a note means nothing was delivered.
+    void respostasAosBlocos_data()
+    {
+        QTest::addColumn<QString>("codigo"); // 8 digits: 250 between STX and ETX, 9: 251
+        QTest::addColumn<QByteArrayList>("respostas");
+        QTest::addColumn<int>("enviados");
+        QTest::addColumn<QString>("nota");
+        const QByteArray ack = "\x06\r", nak = "\x15\r", rs = "\x1e\r", fim = "\x1b\x04\r";
+        const QString c = QStringLiteral("123"), c10 = QStringLiteral("1234567890"), nada;
+        const QString recusa = QStringLiteral("Código do Pager de usuário Inválido.\n\n");
+        QTest::newRow("ACK, ESC EOT") << c << QByteArrayList{ack + fim} << 1 << nada;
+        QTest::newRow("ACK, NAK") << c << QByteArrayList{ack + nak} << 1 << nada;
+        QTest::newRow("NAK, ACK") << c << QByteArrayList{nak + ack} << 2 << nada;
+        QTest::newRow("bare RS, ESC EOT") << c << QByteArrayList{rs + fim} << 1 << recusa;
+        QTest::newRow("RS inside a line") << c << QByteArrayList{"5x" + rs} << 1 << kTimeOut;
+        QTest::newRow("ESC EOT, ACK") << c << QByteArrayList{fim + ack} << 1 << kDesligou;
+        QTest::newRow("NAK, ESC EOT") << c << QByteArrayList{nak + fim} << 1 << kDesligou;
+        QTest::newRow("8 digits") << QStringLiteral("12345678") << QByteArrayList{} << 1 << nada;
+        QTest::newRow("9 digits") << QStringLiteral("123456789") << QByteArrayList{} << 2 << nada;
+        QTest::newRow("2 blocks, NAK") << c10 << QByteArrayList{ack, nak} << 3 << nada;
+        QTest::newRow("2 blocks, RS") << c10 << QByteArrayList{rs} << 1 << recusa;
+        QTest::newRow("2 blocks, ESC EOT") << c10 << QByteArrayList{ack + fim} << 1 << kDesligou;
+    }
+    void respostasAosBlocos()
+    {
+        QFETCH(QString, codigo);
+        QFETCH(QByteArrayList, respostas);
+        QFETCH(int, enviados);
+        QFETCH(QString, nota);
+        BancadaEnvio b;
+        b.servico.estado().respostaBloco = ::respostas(respostas);
+        const int id = b.cadastra(QStringLiteral("Ana"), codigo);
+        QCOMPARE(b.envia(PedidoEnvio::Modo::Usuario, id, QString(240, 'a')), nota.isEmpty());
+        QCOMPARE(b.servico.blocos().size(), enviados);
+        QCOMPARE(b.log().size(), nota.isEmpty() ? 1 : 0);
+        QCOMPARE(b.caixa.textos(), nota.isEmpty() ? QStringList() : QStringList{nota});
     }
 
     // Every page was taken; the line vanishes while hanging up.
@@ -254,7 +295,7 @@ private Q_SLOTS:
         const int id = b.cadastra(QStringLiteral("Ana"), QStringLiteral("123"));
         QVERIFY(!b.envia(PedidoEnvio::Modo::Usuario, id, QStringLiteral("oi")));
         QVERIFY(b.log().isEmpty());
-        QCOMPARE(b.caixa.quantidade(), 0);
+        QCOMPARE(b.caixa.textos(), QStringList{kDesligou});
         QVERIFY(
             b.status.textos().contains(QStringLiteral(" Desconexão solicitada pelo servidor.")));
         QVERIFY(b.escritoAposConectar().endsWith("+++ATH0\r"));
