@@ -1,6 +1,6 @@
 #include "frmSobre.h"
 
-#include "forms/registers/Paineis.h"
+#include "forms/widgets/Paineis.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,13 +1,13 @@
 #include "JanelasDoPrincipal.h"
 #include "forms/about/frmSobre.h"
 #include "forms/history/Historico.h"
-#include "forms/registers/AmbienteJanela.h"
 #include "forms/registers/frmCadastraGrupo.h"
 #include "forms/registers/frmCadastraUsuarios.h"
 #include "forms/registers/frmUsuariosGrupo.h"
 #include "forms/registers/frmVisualizaUsuarios.h"
 #include "forms/send/frmMontaMsg.h"
 #include "forms/send/frmShowDoEnvio.h"
+#include "forms/widgets/AmbienteJanela.h"
 #include "frmPrincipal.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "frmAvancada.h"
 
-#include "Creditos.h"
 #include "core/settings/ArquivoIni.h"
-#include "forms/registers/EntradaDeTexto.h"
+#include "forms/widgets/Creditos.h"
+#include "forms/widgets/EntradaDeTexto.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "frmConfigModem.h"
 
-#include "Creditos.h"
 #include "core/modem/Discagem.h"
 #include "core/modem/Modulo.h"
 #include "core/settings/ArquivoIni.h"
-#include "forms/registers/EntradaDeTexto.h"
+#include "forms/widgets/Creditos.h"
+#include "forms/widgets/EntradaDeTexto.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "frmInicializa.h"
 
-#include "Creditos.h"
 #include "Icones.h"
 #include "core/modem/Modulo.h"
 #include "core/settings/Programa.h"
+#include "forms/widgets/Creditos.h"
 
 #include <QFont>
 #include <QGuiApplication>

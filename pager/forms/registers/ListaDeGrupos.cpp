@@ -1,10 +1,10 @@
 #include "ListaDeGrupos.h"
 
-#include "AmbienteJanela.h"
 #include "CursorOcupado.h"
-#include "ListaLonga.h"
 #include "core/directory/Diretorio.h"
 #include "core/directory/ListasDoDiretorio.h"
+#include "forms/widgets/AmbienteJanela.h"
+#include "forms/widgets/ListaLonga.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -2,12 +2,12 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "EntradaDeTexto.h"
 #include "ListaDeGrupos.h"
-#include "ListaLonga.h"
-#include "Paineis.h"
 #include "core/settings/Programa.h"
-#include "forms/main/Creditos.h"
+#include "forms/widgets/Creditos.h"
+#include "forms/widgets/EntradaDeTexto.h"
+#include "forms/widgets/ListaLonga.h"
+#include "forms/widgets/Paineis.h"
 #include "frmCadastraGrupos.h"
 
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "EntradaDeTexto.h"
-#include "forms/main/Creditos.h"
+#include "forms/widgets/Creditos.h"
+#include "forms/widgets/EntradaDeTexto.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AmbienteJanela.h"
 #include "core/directory/Diretorio.h"
+#include "forms/widgets/AmbienteJanela.h"
 
 #include <QDialog>
 

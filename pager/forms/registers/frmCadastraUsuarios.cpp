@@ -2,11 +2,11 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "EntradaDeTexto.h"
 #include "core/directory/GravacaoDeUsuario.h"
 #include "core/directory/ListasDoDiretorio.h"
 #include "core/directory/TextosDoCadastro.h"
-#include "forms/main/Creditos.h"
+#include "forms/widgets/Creditos.h"
+#include "forms/widgets/EntradaDeTexto.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

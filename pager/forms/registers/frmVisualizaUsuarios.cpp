@@ -2,13 +2,13 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
-#include "EntradaDeTexto.h"
-#include "ListaLonga.h"
-#include "Paineis.h"
 #include "core/directory/ListasDoDiretorio.h"
 #include "core/directory/TextosDoCadastro.h"
 #include "core/settings/Programa.h"
-#include "forms/main/Creditos.h"
+#include "forms/widgets/Creditos.h"
+#include "forms/widgets/EntradaDeTexto.h"
+#include "forms/widgets/ListaLonga.h"
+#include "forms/widgets/Paineis.h"
 #include "frmCadastraUsuarios.h"
 
 #include <QComboBox>

@@ -6,10 +6,10 @@
 #include "core/compose/EstadoGlobal.h"
 #include "core/directory/ListasDoDiretorio.h"
 #include "core/settings/Programa.h"
-#include "forms/main/Creditos.h"
-#include "forms/registers/EntradaDeTexto.h"
-#include "forms/registers/ListaLonga.h"
 #include "forms/registers/frmCadastraUsuarios.h"
+#include "forms/widgets/Creditos.h"
+#include "forms/widgets/EntradaDeTexto.h"
+#include "forms/widgets/ListaLonga.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -3,7 +3,7 @@
 #include "core/directory/Diretorio.h"
 #include "core/settings/OpcaoListagem.h"
 #include "core/tap/PedidoEnvio.h"
-#include "forms/registers/AmbienteJanela.h"
+#include "forms/widgets/AmbienteJanela.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "Paineis.h"
 
-#include "forms/main/Creditos.h"
+#include "Creditos.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

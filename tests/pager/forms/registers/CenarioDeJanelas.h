@@ -3,7 +3,7 @@
 #include "BancoTemporario.h"
 #include "CaixaMensagemGravada.h"
 #include "PainelStatusGravado.h"
-#include "forms/registers/AmbienteJanela.h"
+#include "forms/widgets/AmbienteJanela.h"
 
 #include <QDateTime>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "BancadaEnvio.h"
 #include "Digita.h"
 #include "core/compose/EstadoGlobal.h"
-#include "forms/registers/AmbienteJanela.h"
 #include "forms/send/frmMontaMsg.h"
 #include "forms/send/frmShowDoEnvio.h"
+#include "forms/widgets/AmbienteJanela.h"
 
 #include <QApplication>
 #include <QLabel>
