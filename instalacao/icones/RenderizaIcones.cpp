@@ -6,7 +6,7 @@
 
 #include "Figuras.h" // recado
 #include "app/Figuras.h" // Vistral
-#include "shell/Icones.h" // Tellumo
+#include "forms/main/Icones.h" // Tellumo
 
 #include <QDir>
 #include <QGuiApplication>
