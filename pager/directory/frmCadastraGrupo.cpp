@@ -1,5 +1,7 @@
 #include "frmCadastraGrupo.h"
 
+#include "ErroBanco.h"
+
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
@@ -84,7 +86,10 @@ void frmCadastraGrupo::AtualizaMsgGrupo()
     std::optional<Instantaneo> grupo = LeGrupoEscolhido();
     if (!grupo)
         return;
-    pnlDescricaoGrupo_->setText(grupo->Campo(QStringLiteral("Descricao_Grupo")).toString());
+    // Another operator removed it since the list was read: said as alter and delete say it.
+    pnlDescricaoGrupo_->setText(grupo->NoFim()
+            ? ErroBanco::GrupoRemovido()
+            : grupo->Campo(QStringLiteral("Descricao_Grupo")).toString());
     grupo->Fecha();
 }
 

@@ -1,5 +1,7 @@
 #include "frmVisualizaUsuarios.h"
 
+#include "ErroBanco.h"
+
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
@@ -137,6 +139,11 @@ void frmVisualizaUsuarios::ExibeInfoUsuario()
     }
     if (!usuario || !grupos) {
         m_ambiente.MostraFalha(m_diretorio);
+        return;
+    }
+    // Another operator removed him since the list was read: said as alter and delete say it.
+    if (usuario->NoFim()) {
+        m_pnlDescricaoGrupo->setText(ErroBanco::UsuarioRemovido());
         return;
     }
     m_pnlDescricaoGrupo->setText(

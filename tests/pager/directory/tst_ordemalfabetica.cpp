@@ -53,7 +53,7 @@ private slots:
         }
         QCOMPARE(Coluna(d.ListaUsuarios(), QStringLiteral("Nome_Usuario")), ordem);
         QCOMPARE(Coluna(d.ListaGrupos(), QStringLiteral("Nome_Grupo")), ordem);
-        QCOMPARE(Coluna(d.ListaLog(), QStringLiteral("Usuario")), ordem);
+        QCOMPARE(Coluna(BancoDeTeste::ListaLog(), QStringLiteral("Usuario")), ordem);
     }
 
     // The engine trusts a collation to be a total order; a sort with a broken one loses rows.
