@@ -149,7 +149,7 @@ private slots:
         // A window's Diretorio outlives a close and a reopening of the connection.
         Diretorio d;
         FechaBancoDeDados();
-        QVERIFY(!BancoDeTeste::ListaLog());
+        QVERIFY(!d.ChavesDoLog({}));
         QCOMPARE(d.Erro(),
             QStringLiteral("Não foi possível ler os dados: o banco de dados não está aberto."));
         QVERIFY(!d.ExcluiUsuario(ana_));

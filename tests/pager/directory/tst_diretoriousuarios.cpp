@@ -86,7 +86,7 @@ private slots:
         QVERIFY2(id, qPrintable(d.Erro()));
         const QString esperado = texto.isNull() ? QStringLiteral("") : texto;
 
-        for (auto usuario : {d.UsuarioPorId(*id), d.UsuarioParaAlteracao(*id)}) {
+        for (auto usuario : {d.UsuarioPorId(*id)}) {
             QVERIFY(usuario && !usuario->NoFim());
             QCOMPARE(usuario->Campo(QStringLiteral("Nome_Usuario")).toString(), esperado);
             QCOMPARE(usuario->Campo(QStringLiteral("Descricao")).toString(), esperado);

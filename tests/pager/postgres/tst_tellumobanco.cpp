@@ -135,6 +135,37 @@ private Q_SLOTS:
             std::optional<int>(4));
     }
 
+    // The file's identifiers of deleted rows (its high-water marks, ids its log still
+    // names) are never handed to the server's new rows.
+    void copiaNaoReusaIdentificadoresApagados_data()
+    {
+        QTest::addColumn<QStringList>("extras");
+        QTest::addColumn<int>("usuario");
+        QTest::newRow("os últimos apagados")
+            << QStringList{"DELETE FROM Usuarios WHERE ID_Usuario = 6",
+                   "DELETE FROM Log WHERE ID_Usuario = 6", "DELETE FROM Grupos WHERE ID_Grupo = 3"}
+            << 7;
+        QTest::newRow("o histórico cita um apagado")
+            << QStringList{"INSERT INTO Log (ID_Usuario) VALUES (40)",
+                   "DELETE FROM Grupos WHERE ID_Grupo = 3"}
+            << 41;
+    }
+    void copiaNaoReusaIdentificadoresApagados()
+    {
+        QFETCH(QStringList, extras);
+        QFETCH(int, usuario);
+        BancoNoServidor banco(false);
+        QVERIFY2(banco.Criado(), qPrintable(banco.Erro()));
+        const QString arquivo = arquivoDaDemo(extras);
+        QVERIFY2(arquivo.endsWith(QLatin1String("Pager.Mdb")), qPrintable(arquivo));
+        const Saida s = roda({QStringLiteral("copiar"), arquivo, banco.Conexao()});
+        QVERIFY2(s.codigo == 0, qPrintable(s.erros));
+        Servidor::Abre(banco.Conexao(), kServidor, nullptr);
+        Diretorio diretorio(kServidor);
+        QCOMPARE(diretorio.InsereUsuario({}, "9", QDate(2026, 12, 8), "Novo"), usuario);
+        QCOMPARE(diretorio.InsereGrupo({}, QStringLiteral("Novo")), std::optional<int>(4));
+    }
+
     void recusaOndeJaHaDiretorio()
     {
         BancoNoServidor banco;
