@@ -69,6 +69,11 @@ struct Tabela
             pesos[c] = {kSinal + c};
             minusculas[c] = c;
         }
+        // The blank and the signs of the keyboard sort as the server's ICU collation sorts
+        // them (blank, then punctuation, then symbols), before every other sign.
+        const char sinais[] = " _-,;:!?.'\"()[]{}@*/\\&#%`^+<=>|~$";
+        for (uint32_t i = 0; sinais[i] != '\0'; ++i)
+            pesos[uchar(sinais[i])] = {1 + i};
         for (uint32_t d = 0; d < 10; ++d)
             pesos['0' + d] = {kDigito + d};
         for (char c = 'a'; c <= 'z'; ++c) {
