@@ -205,7 +205,8 @@ std::optional<qint64> maiorIdentidade(const QSqlDatabase &arquivo, const Tabela 
             "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'sqlite_sequence'")))
         return std::nullopt;
     if (q.next())
-        consultas.append(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = '%1'").arg(nome));
+        consultas.append(
+            QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = '%1'").arg(nome));
     qint64 maior = 0;
     for (const QString &sql : consultas) {
         if (!q.exec(sql))
@@ -278,8 +279,8 @@ bool Copia(const QString &arquivo, const QString &conexao, QTextStream &saida, Q
     // the copy hold memberships of users it did not copy. The snapshot ends with the
     // connection.
     if (!origem.transaction()) {
-        erros << "Não foi possível ler o arquivo \"" << arquivo << "\": "
-              << origem.lastError().databaseText() << Qt::endl;
+        erros << "Não foi possível ler o arquivo \"" << arquivo
+              << "\": " << origem.lastError().databaseText() << Qt::endl;
         return false;
     }
     QStringList copiados;

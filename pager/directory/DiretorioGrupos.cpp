@@ -20,8 +20,8 @@ std::optional<int> Diretorio::InsereGrupo(const QString &descricao, const QStrin
 {
     std::optional<int> id;
     const bool ok = EmTransacao([&] {
-        const std::optional<bool> repetido = Existe(
-            QStringLiteral("SELECT 1 FROM Grupos WHERE ") + motor::IgualSemCaixa(Banco(), QStringLiteral("Nome_Grupo")),
+        const std::optional<bool> repetido = Existe(QStringLiteral("SELECT 1 FROM Grupos WHERE ")
+                + motor::IgualSemCaixa(Banco(), QStringLiteral("Nome_Grupo")),
             {nome});
         if (!repetido)
             return false;
@@ -134,7 +134,8 @@ bool Diretorio::ExcluiGruposDoUsuario(int idUsuario, const std::optional<QList<i
         return Altera(
             QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ?"), {idUsuario});
     for (int idGrupo : *idsGrupos) {
-        if (!Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ? AND ID_Grupo = ?"),
+        if (!Altera(
+                QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ? AND ID_Grupo = ?"),
                 {idUsuario, idGrupo}))
             return false;
     }

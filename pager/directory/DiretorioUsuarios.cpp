@@ -19,8 +19,8 @@ std::optional<int> Diretorio::InsereUsuario(const QString &descricao, const QStr
 {
     std::optional<int> id;
     const bool ok = EmTransacao([&] {
-        const std::optional<bool> repetido = Existe(
-            QStringLiteral("SELECT 1 FROM Usuarios WHERE ") + motor::IgualSemCaixa(Banco(), QStringLiteral("ID_Pager")),
+        const std::optional<bool> repetido = Existe(QStringLiteral("SELECT 1 FROM Usuarios WHERE ")
+                + motor::IgualSemCaixa(Banco(), QStringLiteral("ID_Pager")),
             {idPager});
         if (!repetido)
             return false;
@@ -49,8 +49,7 @@ bool Diretorio::AlteraUsuario(int idUsuario, const QString &descricao, const QSt
             return false;
         if (*linhas == 0)
             return Recusou(Recusa::Removido, ErroBanco::UsuarioRemovido());
-        return ExcluiGruposDoUsuario(idUsuario, grupos.sai)
-            && GravaGrupos(idUsuario, grupos.entra);
+        return ExcluiGruposDoUsuario(idUsuario, grupos.sai) && GravaGrupos(idUsuario, grupos.entra);
     });
 }
 

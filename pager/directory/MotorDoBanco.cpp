@@ -36,8 +36,8 @@ bool Prepara(QSqlDatabase &banco)
         // kEsperaMs ("em uso por outro operador") instead of waiting without end. Writes
         // begin at READ COMMITTED themselves; reads outside a change see the newest rows.
         return Executa(banco, QStringLiteral("SET lock_timeout = %1").arg(kEsperaMs))
-            && Executa(banco,
-                QStringLiteral("SET default_transaction_isolation = 'read committed'"));
+            && Executa(
+                banco, QStringLiteral("SET default_transaction_isolation = 'read committed'"));
     }
     if (!ordem::RegistraNaConexao(banco))
         return false;
@@ -74,8 +74,8 @@ bool IniciaGravacao(QSqlDatabase &banco, QSqlError *erro)
     // connection's lock time-out.
     if (!Executa(banco, QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED"), erro))
         return false;
-    if (Executa(banco,
-            QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kTrancaDoDiretorio), erro))
+    if (Executa(banco, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kTrancaDoDiretorio),
+            erro))
         return true;
     Executa(banco, QStringLiteral("ROLLBACK"));
     return false;

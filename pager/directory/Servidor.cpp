@@ -11,15 +11,15 @@ namespace Servidor {
 
 namespace {
 
-const QString kIndicacao = QStringLiteral(
-    "a indicação do servidor (\"Servidor\" da seção [BANCO] de Tellumo.INI)");
+const QString kIndicacao
+    = QStringLiteral("a indicação do servidor (\"Servidor\" da seção [BANCO] de Tellumo.INI)");
 
 // Settings the program refuses before libpq sees them; the answer never repeats the value,
 // which may hold a password.
 QString Recusa(const QString &conexao)
 {
-    static const QRegularExpression senha(QStringLiteral("(^|\\s)password\\s*="),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression senha(
+        QStringLiteral("(^|\\s)password\\s*="), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression endereco(
         QStringLiteral("^\\s*postgres(ql)?://"), QRegularExpression::CaseInsensitiveOption);
     if (conexao.contains(senha))

@@ -1,10 +1,9 @@
 #include "frmCadastraGrupo.h"
 
-#include "ErroBanco.h"
-
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
+#include "ErroBanco.h"
 #include "ListaDeGrupos.h"
 #include "ListaLonga.h"
 #include "Paineis.h"

@@ -20,7 +20,7 @@ namespace {
 const QString kNaoGravado = QStringLiteral("-");
 // Whether an entry of the groups list was marked when it was read (what a save compares).
 constexpr int kMarcadoAoLer = Qt::UserRole + 1;
-}
+} // namespace
 
 frmCadastraUsuarios::frmCadastraUsuarios(CaixaMensagem &caixa, QWidget *pai)
     : QDialog(pai)

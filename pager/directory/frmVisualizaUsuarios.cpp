@@ -1,10 +1,9 @@
 #include "frmVisualizaUsuarios.h"
 
-#include "ErroBanco.h"
-
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "EntradaDeTexto.h"
+#include "ErroBanco.h"
 #include "ListaLonga.h"
 #include "ListasDoDiretorio.h"
 #include "Paineis.h"

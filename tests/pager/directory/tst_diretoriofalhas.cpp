@@ -66,8 +66,8 @@ private slots:
         QVERIFY(d.Erro().startsWith(QStringLiteral("Não foi possível gravar os dados: ")));
         QCOMPARE(GruposDaAna(), antes);
 
-        QVERIFY(!d.AlteraUsuario(
-            ana_, {}, QStringLiteral("2"), QStringLiteral("Ana Maria"), MudancaDeGrupos{{999}, {}}));
+        QVERIFY(!d.AlteraUsuario(ana_, {}, QStringLiteral("2"), QStringLiteral("Ana Maria"),
+            MudancaDeGrupos{{999}, {}}));
         QCOMPARE(Nomes(), QStringList{"Ana"});
         QCOMPARE(GruposDaAna(), antes);
 

@@ -93,8 +93,8 @@ private slots:
                 "20261207 09:00 Bruno", "20261207 10:00 Ana"}));
         QCOMPARE(Coluna(BancoDeTeste::ListaLog(1), QStringLiteral("Hora")),
             QStringList({"23:59", "09:00", "10:00"}));
-        QCOMPARE(
-            Coluna(BancoDeTeste::ListaLog(2), QStringLiteral("Usuario")), QStringList({"Caio", "Bruno"}));
+        QCOMPARE(Coluna(BancoDeTeste::ListaLog(2), QStringLiteral("Usuario")),
+            QStringList({"Caio", "Bruno"}));
         QCOMPARE(Coluna(BancoDeTeste::ListaLog(3), QStringLiteral("Usuario")), QStringList());
     }
 };

@@ -60,9 +60,10 @@ private slots:
     // digits) come from the engine in the order the program itself sorts them.
     void ordemDoMotorIgualADoPrograma()
     {
-        const QStringList pecas = QString::fromUtf8("a|A|á|Á|à|â|ã|ä|e|é|É|ê|o|ô|õ|Ö|c|ç|Ç|n|ñ|u|ü|"
-                                                    "ss|ß|æ|1|2| |_|-|,|;|:|!|?|.|'|\"|(|)|@|*|/|&|#|%|+|=|$")
-                                      .split(QLatin1Char('|'));
+        const QStringList pecas
+            = QString::fromUtf8("a|A|á|Á|à|â|ã|ä|e|é|É|ê|o|ô|õ|Ö|c|ç|Ç|n|ñ|u|ü|"
+                                "ss|ß|æ|1|2| |_|-|,|;|:|!|?|.|'|\"|(|)|@|*|/|&|#|%|+|=|$")
+                  .split(QLatin1Char('|'));
         QStringList nomes;
         quint32 semente = 22;
         while (nomes.size() < 300) {

@@ -34,7 +34,8 @@ private Q_SLOTS:
         QTest::newRow("sem as tabelas")
             << "semTabelas"
             << "o banco de dados do servidor não tem as tabelas do Tellumo";
-        for (const char *senha : {" password=segredo", " postgres://ana:segredo@h/db", " x='seg;redo'"})
+        for (const char *senha :
+            {" password=segredo", " postgres://ana:segredo@h/db", " x='seg;redo'"})
             QTest::newRow(senha) << QString::fromLatin1(senha) << "a indicação do servidor";
         QTest::newRow("indicação malformada")
             << "malformada"
@@ -52,8 +53,9 @@ private Q_SLOTS:
             : qual == QLatin1String("semBanco")
             ? BancoNoServidor::ConexaoDoCluster() + QStringLiteral(" dbname=nao_existe")
             : qual == QLatin1String("malformada") ? QStringLiteral("host segredo")
-            : qual.startsWith(QLatin1Char(' '))   ? (qual.contains(QLatin1String("://")) ? qual.trimmed() : banco.Conexao() + qual)
-                                                  : banco.Conexao();
+            : qual.startsWith(QLatin1Char(' '))
+            ? (qual.contains(QLatin1String("://")) ? qual.trimmed() : banco.Conexao() + qual)
+            : banco.Conexao();
         QString motivo;
         QVERIFY(!AbreServidor(conexao, &motivo));
         QVERIFY2(motivo.startsWith(inicio), qPrintable(motivo));

@@ -145,10 +145,9 @@ private Q_SLOTS:
             << QStringList{"DELETE FROM Usuarios WHERE ID_Usuario = 6",
                    "DELETE FROM Log WHERE ID_Usuario = 6", "DELETE FROM Grupos WHERE ID_Grupo = 3"}
             << 7;
-        QTest::newRow("o histórico cita um apagado")
-            << QStringList{"INSERT INTO Log (ID_Usuario) VALUES (40)",
-                   "DELETE FROM Grupos WHERE ID_Grupo = 3"}
-            << 41;
+        QTest::newRow("o histórico cita um apagado") << QStringList{
+            "INSERT INTO Log (ID_Usuario) VALUES (40)",
+            "DELETE FROM Grupos WHERE ID_Grupo = 3"} << 41;
     }
     void copiaNaoReusaIdentificadoresApagados()
     {
