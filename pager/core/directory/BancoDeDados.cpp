@@ -1,11 +1,10 @@
 #include "BancoDeDados.h"
 
-#include "OrdemAlfabetica.h"
+#include "MotorDoBanco.h"
 #include "Servidor.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace {
@@ -29,7 +28,7 @@ bool TemEsquemaCompleto(const QSqlDatabase &db)
     for (const auto &t : esperado) {
         // A server keeps the unquoted names of its schema in lower case.
         QString tabela = QString::fromLatin1(t.tabela);
-        if (db.driverName() == QLatin1String("QPSQL"))
+        if (motor::De(db) == motor::Tipo::Servidor)
             tabela = tabela.toLower();
         const QSqlRecord registro = db.record(tabela);
         for (const QString &coluna : t.colunas) {
@@ -52,22 +51,8 @@ bool AbreBancoDeDados(const QString &pastaPrograma, const QString &nomeArquivo)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConexao);
         db.setDatabaseName(caminho);
         // Other operators may share the file: wait for their locks instead of failing at once.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        ok = db.open() && ordem::RegistraNaConexao(db) && TemEsquemaCompleto(db);
-        if (ok) {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
-            // With the write-ahead log this keeps every commit atomic and the file sound; a
-            // power cut may only lose the last commits. Waiting for the disk on each commit
-            // would make every log row of a transmission cost several milliseconds.
-            q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
-            // The lists walk a name index and fetch each row from the table in the index's
-            // order, and the history fetches its rows one page at a time in date order. With
-            // the engine's default 2 MB cache a directory of tens of thousands of users no
-            // longer fits, and nearly every row becomes a read from the file; 64 MB holds
-            // such a directory whole and is only taken as pages are read.
-            q.exec(QStringLiteral("PRAGMA cache_size = -65536"));
-        }
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(motor::kEsperaMs));
+        ok = db.open() && motor::Prepara(db) && TemEsquemaCompleto(db);
     }
     if (!ok)
         FechaBancoDeDados();

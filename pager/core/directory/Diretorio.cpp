@@ -1,5 +1,6 @@
 #include "Diretorio.h"
 
+#include "MotorDoBanco.h"
 #include "Transacao.h"
 
 #include <QFileInfo>
@@ -15,18 +16,27 @@ QSqlDatabase Diretorio::Banco() const
     return conexao_.isEmpty() ? BancoDeDados() : QSqlDatabase::database(conexao_, false);
 }
 
-bool Diretorio::Disponivel(const QSqlDatabase &banco, Acesso acesso)
+bool Diretorio::Disponivel(QSqlDatabase &banco, Acesso acesso)
 {
     erro_.clear();
     motivo_ = Recusa::Nenhuma;
-    if (!banco.isValid() || !banco.isOpen()) {
+    perdida_ = false;
+    if (!banco.isValid()) {
         Falhou(ErroBanco::NaoAberto(acesso));
+        return false;
+    }
+    // A server connection lost earlier, whose reopening failed then: try once more.
+    if (!banco.isOpen()) {
+        if (motor::De(banco) == motor::Tipo::Servidor && motor::Reabre(banco))
+            return true;
+        Falhou(motor::De(banco) == motor::Tipo::Servidor ? ErroBanco::LigacaoPerdida(acesso)
+                                                         : ErroBanco::NaoAberto(acesso));
         return false;
     }
     // The engine keeps writing into a file removed after it was opened, and everything
     // written there would be lost: refuse instead.
     const QString caminho = banco.databaseName();
-    if (banco.driverName() == QLatin1String("QSQLITE") && caminho != QLatin1String(":memory:")
+    if (motor::De(banco) == motor::Tipo::Arquivo && caminho != QLatin1String(":memory:")
         && !QFileInfo::exists(caminho)) {
         Falhou(ErroBanco::ArquivoAusente(caminho, acesso));
         return false;
@@ -34,10 +44,24 @@ bool Diretorio::Disponivel(const QSqlDatabase &banco, Acesso acesso)
     return true;
 }
 
-std::optional<QSqlQuery> Diretorio::Executa(
-    const QString &sql, const QVariantList &valores, Acesso acesso)
+void Diretorio::FalhouCom(QSqlDatabase &banco, const QSqlError &erro, Acesso acesso)
 {
-    const QSqlDatabase banco = Banco();
+    if (!motor::LigacaoPerdida(banco, erro)) {
+        Falhou(ErroBanco::Texto(erro, banco.driverName(), acesso));
+        return;
+    }
+    Falhou(ErroBanco::LigacaoPerdida(acesso));
+    perdida_ = true;
+    // Inside a change the guard first rolls back what the server has forgotten anyway;
+    // EmTransacao reopens after it.
+    if (!emTransacao_)
+        motor::Reabre(banco);
+}
+
+std::optional<QSqlQuery> Diretorio::Executa(
+    const QString &sql, const QVariantList &valores, Acesso acesso, bool repete)
+{
+    QSqlDatabase banco = Banco();
     if (!Disponivel(banco, acesso))
         return std::nullopt;
     QSqlQuery consulta(banco);
@@ -54,7 +78,10 @@ std::optional<QSqlQuery> Diretorio::Executa(
         ok = consulta.exec();
     }
     if (!ok) {
-        Falhou(ErroBanco::Texto(consulta.lastError(), banco.driverName(), acesso));
+        FalhouCom(banco, consulta.lastError(), acesso);
+        // Once, on the connection just reopened: a statement the server never ran.
+        if (repete && perdida_ && !emTransacao_ && banco.isOpen())
+            return Executa(sql, valores, acesso, false);
         return std::nullopt;
     }
     return consulta;
@@ -62,12 +89,13 @@ std::optional<QSqlQuery> Diretorio::Executa(
 
 std::optional<Instantaneo> Diretorio::Le(const QString &sql, const QVariantList &valores)
 {
-    auto consulta = Executa(sql, valores, Acesso::Leitura);
+    auto consulta = Executa(sql, valores, Acesso::Leitura, true);
     if (!consulta)
         return std::nullopt;
     Instantaneo instantaneo;
     if (!instantaneo.Copia(*consulta)) {
-        Falhou(ErroBanco::Texto(consulta->lastError(), Banco().driverName(), Acesso::Leitura));
+        QSqlDatabase banco = Banco();
+        FalhouCom(banco, consulta->lastError(), Acesso::Leitura);
         return std::nullopt;
     }
     return instantaneo;
@@ -88,12 +116,13 @@ std::optional<int> Diretorio::AlteraLinhas(const QString &sql, const QVariantLis
 
 std::optional<bool> Diretorio::Existe(const QString &sql, const QVariantList &valores)
 {
-    auto consulta = Executa(sql, valores, Acesso::Leitura);
+    auto consulta = Executa(sql, valores, Acesso::Leitura, true);
     if (!consulta)
         return std::nullopt;
     const bool existe = consulta->next();
     if (!existe && consulta->lastError().isValid()) {
-        Falhou(ErroBanco::Texto(consulta->lastError(), Banco().driverName(), Acesso::Leitura));
+        QSqlDatabase banco = Banco();
+        FalhouCom(banco, consulta->lastError(), Acesso::Leitura);
         return std::nullopt;
     }
     return existe;
@@ -120,22 +149,35 @@ std::optional<int> Diretorio::InsereComId(const QString &sql, const QVariantList
     return id;
 }
 
-bool Diretorio::EmTransacao(const std::function<bool()> &passos)
+bool Diretorio::EmTransacao(const std::function<bool()> &passos, bool reabre)
 {
-    const QSqlDatabase banco = Banco();
+    QSqlDatabase banco = Banco();
     if (!Disponivel(banco, Acesso::Gravacao))
         return false;
-    Transacao transacao(banco);
-    if (!transacao.Iniciada()) {
-        Falhou(ErroBanco::Texto(transacao.Erro(), banco.driverName(), Acesso::Gravacao));
-        return false;
+    bool ok = false;
+    {
+        Transacao transacao(banco);
+        // Nothing was sent yet: a connection lost before the change began is reopened and
+        // the change begins there.
+        if (reabre && !transacao.Iniciada() && motor::LigacaoPerdida(banco, transacao.Erro())
+            && motor::Reabre(banco))
+            return EmTransacao(passos, false);
+        if (!transacao.Iniciada()) {
+            FalhouCom(banco, transacao.Erro(), Acesso::Gravacao);
+            return false;
+        }
+        emTransacao_ = true;
+        // A failing step has already worded its error; the guard undoes the earlier steps.
+        ok = passos();
+        emTransacao_ = false;
+        if (ok && !transacao.Confirma()) {
+            FalhouCom(banco, transacao.Erro(), Acesso::Gravacao);
+            ok = false;
+        }
     }
-    // A failing step has already worded its error; the guard undoes the earlier steps.
-    if (!passos())
-        return false;
-    if (!transacao.Confirma()) {
-        Falhou(ErroBanco::Texto(transacao.Erro(), banco.driverName(), Acesso::Gravacao));
-        return false;
-    }
-    return true;
+    // The change is told as failed (the operator may repeat it); the next action finds the
+    // connection open again.
+    if (perdida_)
+        motor::Reabre(banco);
+    return ok;
 }

@@ -26,6 +26,13 @@
 // what it checks (a name or pager code in use, a row that must still exist) holds until
 // it is stored. Lists come in alphabetical order (OrdemAlfabetica.h). It shows nothing
 // itself and keeps no rows.
+// The groups the operator marked and unmarked in the user dialog since it read them.
+struct MudancaDeGrupos
+{
+    QList<int> entra; // newly marked
+    QList<int> sai; // newly unmarked
+};
+
 class Diretorio
 {
 public:
@@ -53,19 +60,18 @@ public:
     // 1: every user, by Nome_Usuario (users of one name: the oldest first); only
     // ID_Usuario and Nome_Usuario, all that any list shows.
     std::optional<Instantaneo> ListaUsuarios();
-    // 2: the user to alter (every column).
-    std::optional<Instantaneo> UsuarioParaAlteracao(int idUsuario);
-    // 3: the user shown in the details panel (every column).
+    // 2 and 3: the user to alter, or shown in the details panel (every column).
     std::optional<Instantaneo> UsuarioPorId(int idUsuario);
     // 4 + 5 (+ 23 per group): creates the user with Data_Cadastro "dd/mm/yyyy" unless his
     // pager code is in use (case ignored: Repetido), with his memberships of the groups that
     // still exist; answers the identifier the engine gave the new row.
     std::optional<int> InsereUsuario(const QString &descricao, const QString &idPager,
         const QDate &dataCadastro, const QString &nome, const QList<int> &idsGrupos = {});
-    // 6 (+ 25 and 23 per group that still exists, when idsGrupos is given; without it the
-    // memberships stay as they are). A user no longer there: Removido.
+    // 6, then only what the operator changed: he joins the groups of `grupos.entra` that
+    // still exist (unless a member already) and leaves those of `grupos.sai`; memberships
+    // another operator stored meanwhile stay. A user no longer there: Removido.
     bool AlteraUsuario(int idUsuario, const QString &descricao, const QString &idPager,
-        const QString &nome, const std::optional<QList<int>> &idsGrupos = {});
+        const QString &nome, const MudancaDeGrupos &grupos = {});
     // 8 + 25: the user and his memberships go, his Log rows stay. Already gone: Removido.
     bool ExcluiUsuario(int idUsuario);
     // 10: Nome_Usuario of one user.
@@ -98,6 +104,9 @@ public:
     std::optional<Instantaneo> GruposDistintosDoUsuario(int idUsuario);
     // 22: ID_Usuario of every member of a group.
     std::optional<Instantaneo> MembrosDoGrupo(int idGrupo);
+    // 22 + 10 as one statement: Nome_Usuario of every member of a group whose user is still
+    // there, by name (as the list of users beside it).
+    std::optional<Instantaneo> NomesDosMembros(int idGrupo);
     // 20 + 24: the user joins the group; true without a change when he is a member
     // already. The user or the group no longer there: Removido.
     bool InsereUsuarioNoGrupo(int idUsuario, int idGrupo);
@@ -107,10 +116,6 @@ public:
 
     // --- Log (columns Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario)
 
-    // 28: every log row by Data, Hora, Usuario.
-    std::optional<Instantaneo> ListaLog();
-    // 29: the log rows of one user by Data, Hora, Usuario.
-    std::optional<Instantaneo> LogDoUsuario(int idUsuario);
     // 28 (no user) or 29, giving only each row's key, in the statement's order: what a long
     // history keeps in memory instead of the rows themselves. Log rows are never changed
     // or deleted, so a key names the same row for as long as the file lives.
@@ -127,9 +132,13 @@ private:
     using Acesso = ErroBanco::Acesso;
 
     QSqlDatabase Banco() const;
-    bool Disponivel(const QSqlDatabase &banco, Acesso acesso);
+    bool Disponivel(QSqlDatabase &banco, Acesso acesso);
+    // Runs one statement. A lost server connection is reopened at once (outside a change);
+    // with `repete` the statement then runs once more there (reads, and a log row).
     std::optional<QSqlQuery> Executa(
-        const QString &sql, const QVariantList &valores, Acesso acesso);
+        const QString &sql, const QVariantList &valores, Acesso acesso, bool repete = false);
+    // Words the failure; a lost connection is marked (perdida_) and reopened.
+    void FalhouCom(QSqlDatabase &banco, const QSqlError &erro, Acesso acesso);
     std::optional<Instantaneo> Le(const QString &sql, const QVariantList &valores = {});
     bool Altera(const QString &sql, const QVariantList &valores);
     // Rows the change touched; std::nullopt when it failed.
@@ -138,8 +147,8 @@ private:
     std::optional<bool> Existe(const QString &sql, const QVariantList &valores);
     std::optional<int> InsereComId(const QString &sql, const QVariantList &valores);
     bool GravaGrupos(int idUsuario, const QList<int> &idsGrupos);
-    bool ExcluiGruposDoUsuario(int idUsuario);
-    bool EmTransacao(const std::function<bool()> &passos);
+    bool ExcluiGruposDoUsuario(int idUsuario, const std::optional<QList<int>> &idsGrupos = {});
+    bool EmTransacao(const std::function<bool()> &passos, bool reabre = true);
     void Falhou(const QString &texto)
     {
         erro_ = texto;
@@ -153,6 +162,8 @@ private:
     }
 
     QString conexao_; // empty: the program's connection
+    bool emTransacao_ = false;
+    bool perdida_ = false; // the last failure was a lost server connection
     QString erro_;
     Recusa motivo_ = Recusa::Nenhuma;
 };

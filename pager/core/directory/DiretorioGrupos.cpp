@@ -1,4 +1,5 @@
 #include "Diretorio.h"
+#include "MotorDoBanco.h"
 #include "OrdemAlfabetica.h"
 
 std::optional<Instantaneo> Diretorio::ListaGrupos()
@@ -19,10 +20,9 @@ std::optional<int> Diretorio::InsereGrupo(const QString &descricao, const QStrin
 {
     std::optional<int> id;
     const bool ok = EmTransacao([&] {
-        const std::optional<bool> repetido
-            = Existe(QStringLiteral("SELECT 1 FROM Grupos WHERE Nome_Grupo = ? COLLATE %1")
-                         .arg(ordem::SemCaixa()),
-                {nome});
+        const std::optional<bool> repetido = Existe(QStringLiteral("SELECT 1 FROM Grupos WHERE ")
+                + motor::IgualSemCaixa(Banco(), QStringLiteral("Nome_Grupo")),
+            {nome});
         if (!repetido)
             return false;
         if (*repetido)
@@ -40,12 +40,17 @@ std::optional<int> Diretorio::InsereGrupo(const QString &descricao, const QStrin
 
 bool Diretorio::AlteraGrupo(int idGrupo, const QString &descricao, const QString &nome)
 {
-    const std::optional<int> linhas = AlteraLinhas(
-        QStringLiteral("UPDATE Grupos SET Descricao_Grupo = ?, Nome_Grupo = ? WHERE ID_Grupo = ?"),
-        {descricao, nome, idGrupo});
-    if (linhas && *linhas == 0)
-        return Recusou(Recusa::Removido, ErroBanco::GrupoRemovido());
-    return linhas.has_value();
+    // Under the writer lock, as every change: a rename racing a delete of the same group
+    // then either renames it before it goes or finds it gone.
+    return EmTransacao([&] {
+        const std::optional<int> linhas = AlteraLinhas(
+            QStringLiteral(
+                "UPDATE Grupos SET Descricao_Grupo = ?, Nome_Grupo = ? WHERE ID_Grupo = ?"),
+            {descricao, nome, idGrupo});
+        if (linhas && *linhas == 0)
+            return Recusou(Recusa::Removido, ErroBanco::GrupoRemovido());
+        return linhas.has_value();
+    });
 }
 
 std::optional<Instantaneo> Diretorio::IdGrupoPorNome(const QString &nome)
@@ -87,6 +92,15 @@ std::optional<Instantaneo> Diretorio::MembrosDoGrupo(int idGrupo)
     return Le(QStringLiteral("SELECT ID_Usuario FROM Usuario_Grupo WHERE ID_Grupo = ?"), {idGrupo});
 }
 
+std::optional<Instantaneo> Diretorio::NomesDosMembros(int idGrupo)
+{
+    return Le(QStringLiteral("SELECT u.Nome_Usuario FROM Usuario_Grupo ug JOIN Usuarios u ON "
+                             "u.ID_Usuario = ug.ID_Usuario WHERE ug.ID_Grupo = ? ORDER BY "
+                             "u.Nome_Usuario COLLATE %1, u.ID_Usuario")
+                  .arg(ordem::Alfabetica()),
+        {idGrupo});
+}
+
 bool Diretorio::InsereUsuarioNoGrupo(int idUsuario, int idGrupo)
 {
     return EmTransacao([&] {
@@ -114,9 +128,18 @@ bool Diretorio::InsereUsuarioNoGrupo(int idUsuario, int idGrupo)
     });
 }
 
-bool Diretorio::ExcluiGruposDoUsuario(int idUsuario)
+bool Diretorio::ExcluiGruposDoUsuario(int idUsuario, const std::optional<QList<int>> &idsGrupos)
 {
-    return Altera(QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ?"), {idUsuario});
+    if (!idsGrupos)
+        return Altera(
+            QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ?"), {idUsuario});
+    for (int idGrupo : *idsGrupos) {
+        if (!Altera(
+                QStringLiteral("DELETE FROM Usuario_Grupo WHERE ID_Usuario = ? AND ID_Grupo = ?"),
+                {idUsuario, idGrupo}))
+            return false;
+    }
+    return true;
 }
 
 bool Diretorio::RetiraUsuariosDoGrupoPorNome(const QString &nome, int idGrupo)
@@ -135,11 +158,14 @@ bool Diretorio::RetiraUsuariosDoGrupoPorNome(const QString &nome, int idGrupo)
 
 bool Diretorio::GravaGrupos(int idUsuario, const QList<int> &idsGrupos)
 {
-    // A group another operator deleted meanwhile gets no membership pointing to nothing.
+    // A group another operator deleted meanwhile gets no membership pointing to nothing, and
+    // one he joined meanwhile no second one.
     for (int idGrupo : idsGrupos) {
         if (!Altera(QStringLiteral("INSERT INTO Usuario_Grupo (ID_Usuario, ID_Grupo) SELECT ?, "
-                                   "ID_Grupo FROM Grupos WHERE ID_Grupo = ?"),
-                {idUsuario, idGrupo}))
+                                   "ID_Grupo FROM Grupos WHERE ID_Grupo = ? AND NOT EXISTS "
+                                   "(SELECT 1 FROM Usuario_Grupo WHERE ID_Usuario = ? AND "
+                                   "ID_Grupo = ?)"),
+                {idUsuario, idGrupo, idUsuario, idGrupo}))
             return false;
     }
     return true;

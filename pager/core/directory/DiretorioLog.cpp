@@ -23,16 +23,6 @@ QString ChaveDoLog()
 
 } // namespace
 
-std::optional<Instantaneo> Diretorio::ListaLog()
-{
-    return Le(QStringLiteral("SELECT * FROM Log") + OrdemDoLog());
-}
-
-std::optional<Instantaneo> Diretorio::LogDoUsuario(int idUsuario)
-{
-    return Le(QStringLiteral("SELECT * FROM Log WHERE ID_Usuario = ?") + OrdemDoLog(), {idUsuario});
-}
-
 std::optional<QList<qint64>> Diretorio::ChavesDoLog(std::optional<int> idUsuario)
 {
     QString sql = QStringLiteral("SELECT ") + ChaveDoLog() + QStringLiteral(" FROM Log");
@@ -41,7 +31,7 @@ std::optional<QList<qint64>> Diretorio::ChavesDoLog(std::optional<int> idUsuario
         sql += QStringLiteral(" WHERE ID_Usuario = ?");
         valores.append(*idUsuario);
     }
-    auto consulta = Executa(sql + OrdemDoLog(), valores, Acesso::Leitura);
+    auto consulta = Executa(sql + OrdemDoLog(), valores, Acesso::Leitura, true);
     if (!consulta)
         return std::nullopt;
     QList<qint64> chaves;
@@ -49,7 +39,8 @@ std::optional<QList<qint64>> Diretorio::ChavesDoLog(std::optional<int> idUsuario
         chaves.append(consulta->value(0).toLongLong());
     // A walk cut short by the engine must not pass for the whole log.
     if (consulta->lastError().isValid()) {
-        Falhou(ErroBanco::Texto(consulta->lastError(), Banco().driverName(), Acesso::Leitura));
+        QSqlDatabase banco = Banco();
+        FalhouCom(banco, consulta->lastError(), Acesso::Leitura);
         return std::nullopt;
     }
     return chaves;
@@ -73,9 +64,13 @@ std::optional<Instantaneo> Diretorio::LinhasDoLog(const QList<qint64> &chaves)
 bool Diretorio::GravaLog(const QDateTime &momento, const QString &usuario, const QString &mensagem,
     const QString &idPager, int idUsuario)
 {
-    // Text order of "yyyymmdd" and a 24-hour "hh:mm" is chronological order.
-    return Altera(QStringLiteral("INSERT INTO Log (Data, Hora, Usuario, Mensagem, ID_Pager, "
-                                 "ID_Usuario) VALUES (?, ?, ?, ?, ?, ?)"),
+    // Text order of "yyyymmdd" and a 24-hour "hh:mm" is chronological order. The page was
+    // delivered: a row lost with the server connection is written once more on the reopened
+    // one (a row the server committed just before the connection died then shows twice).
+    return Executa(QStringLiteral("INSERT INTO Log (Data, Hora, Usuario, Mensagem, ID_Pager, "
+                                  "ID_Usuario) VALUES (?, ?, ?, ?, ?, ?)"),
         {momento.toString(QStringLiteral("yyyyMMdd")), momento.toString(QStringLiteral("hh:mm")),
-            usuario, mensagem, idPager, idUsuario});
+            usuario, mensagem, idPager, idUsuario},
+        Acesso::Gravacao, true)
+        .has_value();
 }

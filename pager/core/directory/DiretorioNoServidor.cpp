@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -26,16 +27,21 @@ struct Tabela
     QStringList colunas;
     const char *identidade; // nullptr: none
     const char *rotulo;
+    // Other places of the file that name identifiers of this table: a deleted row's
+    // identifier lives on there and is never handed to a new row.
+    QStringList citacoes;
 };
 
 const Tabela kTabelas[] = {
     {"Usuarios", {"ID_Usuario", "Nome_Usuario", "ID_Pager", "Descricao", "Data_Cadastro"},
-        "ID_Usuario", "usuários"},
-    {"Grupos", {"ID_Grupo", "Nome_Grupo", "Descricao_Grupo"}, "ID_Grupo", "grupos"},
-    {"Usuario_Grupo", {"ID_Usuario", "ID_Grupo"}, nullptr, "participações em grupos"},
+        "ID_Usuario", "usuários",
+        {"SELECT MAX(ID_Usuario) FROM Log", "SELECT MAX(ID_Usuario) FROM Usuario_Grupo"}},
+    {"Grupos", {"ID_Grupo", "Nome_Grupo", "Descricao_Grupo"}, "ID_Grupo", "grupos",
+        {"SELECT MAX(ID_Grupo) FROM Usuario_Grupo"}},
+    {"Usuario_Grupo", {"ID_Usuario", "ID_Grupo"}, nullptr, "participações em grupos", {}},
     // The log's row numbers too, so the history keeps the file's order of equal rows.
     {"Log", {"rowid", "Data", "Hora", "Usuario", "Mensagem", "ID_Pager", "ID_Usuario"}, "rowid",
-        "mensagens do histórico"},
+        "mensagens do histórico", {}},
 };
 
 void fecha(const QString &conexao)
@@ -187,15 +193,47 @@ int copiaTabela(
     return linhas;
 }
 
-// New rows of the server take identifiers after the copied ones.
-bool avancaIdentidade(const QSqlDatabase &db, const Tabela &t, QTextStream &erros)
+// The highest identifier the file ever gave or names for table `t`: its AUTOINCREMENT
+// high-water mark (which outlives deleted rows), its rows, and the places that cite them.
+std::optional<qint64> maiorIdentidade(const QSqlDatabase &arquivo, const Tabela &t)
+{
+    const QString nome = QString::fromLatin1(t.nome);
+    QStringList consultas = t.citacoes;
+    consultas.append(QStringLiteral("SELECT MAX(%1) FROM %2").arg(t.identidade, nome));
+    QSqlQuery q(arquivo);
+    if (!q.exec(QStringLiteral(
+            "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'sqlite_sequence'")))
+        return std::nullopt;
+    if (q.next())
+        consultas.append(
+            QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = '%1'").arg(nome));
+    qint64 maior = 0;
+    for (const QString &sql : consultas) {
+        if (!q.exec(sql))
+            return std::nullopt;
+        while (q.next())
+            maior = std::max(maior, q.value(0).toLongLong());
+    }
+    return maior;
+}
+
+// New rows of the server take identifiers after every one the file gave or names.
+bool avancaIdentidade(
+    const QSqlDatabase &arquivo, const QSqlDatabase &db, const Tabela &t, QTextStream &erros)
 {
     const QString nome = QString::fromLatin1(t.nome);
     const QString coluna = QString::fromLatin1(t.identidade);
+    const std::optional<qint64> maior = maiorIdentidade(arquivo, t);
+    if (!maior) {
+        erros << "Não foi possível ler a numeração de " << nome << " do arquivo." << Qt::endl;
+        return false;
+    }
     QSqlQuery q(db);
-    if (q.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), "
-                              "COALESCE(MAX(%2), 0) + 1, false) FROM %1")
-                   .arg(nome.toLower(), coluna.toLower())))
+    q.prepare(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), "
+                             "GREATEST(COALESCE(MAX(%2), 0), ?) + 1, false) FROM %1")
+                  .arg(nome.toLower(), coluna.toLower()));
+    q.addBindValue(*maior);
+    if (q.exec())
         return true;
     erros << "Não foi possível acertar a numeração de " << nome << ": " << erroDe(q) << Qt::endl;
     return false;
@@ -236,7 +274,15 @@ bool Copia(const QString &arquivo, const QString &conexao, QTextStream &saida, Q
             return false;
         }
     }
-    const QSqlDatabase origem = QSqlDatabase::database(kArquivo, false);
+    QSqlDatabase origem = QSqlDatabase::database(kArquivo, false);
+    // Every table from one snapshot of the file: a Tellumo writing it meanwhile cannot make
+    // the copy hold memberships of users it did not copy. The snapshot ends with the
+    // connection.
+    if (!origem.transaction()) {
+        erros << "Não foi possível ler o arquivo \"" << arquivo
+              << "\": " << origem.lastError().databaseText() << Qt::endl;
+        return false;
+    }
     QStringList copiados;
     const bool ok = noServidor(conexao, erros, [&](const QSqlDatabase &db, const Existente &e) {
         if (e.comLinhas) {
@@ -249,7 +295,7 @@ bool Copia(const QString &arquivo, const QString &conexao, QTextStream &saida, Q
             return false;
         for (const Tabela &t : kTabelas) {
             const int linhas = copiaTabela(origem, db, t, erros);
-            if (linhas < 0 || (t.identidade && !avancaIdentidade(db, t, erros)))
+            if (linhas < 0 || (t.identidade && !avancaIdentidade(origem, db, t, erros)))
                 return false;
             copiados.append(QStringLiteral("%1 %2").arg(linhas).arg(QString::fromUtf8(t.rotulo)));
         }

@@ -1,4 +1,5 @@
 #include "Diretorio.h"
+#include "MotorDoBanco.h"
 #include "OrdemAlfabetica.h"
 
 std::optional<Instantaneo> Diretorio::ListaUsuarios()
@@ -6,11 +7,6 @@ std::optional<Instantaneo> Diretorio::ListaUsuarios()
     return Le(QStringLiteral("SELECT ID_Usuario, Nome_Usuario FROM Usuarios ORDER BY Nome_Usuario "
                              "COLLATE %1, ID_Usuario")
                   .arg(ordem::Alfabetica()));
-}
-
-std::optional<Instantaneo> Diretorio::UsuarioParaAlteracao(int idUsuario)
-{
-    return UsuarioPorId(idUsuario);
 }
 
 std::optional<Instantaneo> Diretorio::UsuarioPorId(int idUsuario)
@@ -23,10 +19,9 @@ std::optional<int> Diretorio::InsereUsuario(const QString &descricao, const QStr
 {
     std::optional<int> id;
     const bool ok = EmTransacao([&] {
-        const std::optional<bool> repetido
-            = Existe(QStringLiteral("SELECT 1 FROM Usuarios WHERE ID_Pager = ? COLLATE %1")
-                         .arg(ordem::SemCaixa()),
-                {idPager});
+        const std::optional<bool> repetido = Existe(QStringLiteral("SELECT 1 FROM Usuarios WHERE ")
+                + motor::IgualSemCaixa(Banco(), QStringLiteral("ID_Pager")),
+            {idPager});
         if (!repetido)
             return false;
         if (*repetido)
@@ -43,7 +38,7 @@ std::optional<int> Diretorio::InsereUsuario(const QString &descricao, const QStr
 }
 
 bool Diretorio::AlteraUsuario(int idUsuario, const QString &descricao, const QString &idPager,
-    const QString &nome, const std::optional<QList<int>> &idsGrupos)
+    const QString &nome, const MudancaDeGrupos &grupos)
 {
     return EmTransacao([&] {
         const std::optional<int> linhas
@@ -54,8 +49,7 @@ bool Diretorio::AlteraUsuario(int idUsuario, const QString &descricao, const QSt
             return false;
         if (*linhas == 0)
             return Recusou(Recusa::Removido, ErroBanco::UsuarioRemovido());
-        return !idsGrupos
-            || (ExcluiGruposDoUsuario(idUsuario) && GravaGrupos(idUsuario, *idsGrupos));
+        return ExcluiGruposDoUsuario(idUsuario, grupos.sai) && GravaGrupos(idUsuario, grupos.entra);
     });
 }
 

@@ -77,6 +77,13 @@ QString ArquivoAusente(const QString &caminho, Acesso acesso)
               .arg(arquivo.fileName(), arquivo.absolutePath());
 }
 
+QString LigacaoPerdida(Acesso acesso)
+{
+    return Inicio(acesso)
+        + QStringLiteral("a ligação com o servidor de banco de dados foi perdida. Tente "
+                         "novamente em alguns instantes.");
+}
+
 QString NaoAberto(Acesso acesso)
 {
     return Inicio(acesso) + QStringLiteral("o banco de dados não está aberto.");

@@ -16,6 +16,9 @@ QString Texto(const QSqlError &erro, const QString &driver, Acesso acesso);
 // The database file is no longer where it was opened.
 QString ArquivoAusente(const QString &caminho, Acesso acesso);
 
+// The server connection was lost and could not be opened again yet.
+QString LigacaoPerdida(Acesso acesso);
+
 // No connection is open.
 QString NaoAberto(Acesso acesso);
 

@@ -45,9 +45,20 @@ bool GravaUsuario(
 
     std::optional<CursorOcupado> ocupado(std::in_place);
     if (ficha.idUsuario != 0) {
+        // Another operator may have changed the user's groups since the dialog read them:
+        // his changes stay unless this operator changed the same mark.
+        MudancaDeGrupos grupos;
+        for (int id : ficha.idsGrupos.value_or(ficha.idsGruposLidos)) {
+            if (!ficha.idsGruposLidos.contains(id))
+                grupos.entra.append(id);
+        }
+        for (int id : ficha.idsGruposLidos) {
+            if (ficha.idsGrupos && !ficha.idsGrupos->contains(id))
+                grupos.sai.append(id);
+        }
         // The pager code is not checked on alteration: codes may be swapped between users.
         if (diretorio.AlteraUsuario(
-                ficha.idUsuario, ficha.descricao, ficha.idPager, ficha.nome, ficha.idsGrupos))
+                ficha.idUsuario, ficha.descricao, ficha.idPager, ficha.nome, grupos))
             return true;
         ocupado.reset();
         AvisaFalhaDoDiretorio(caixa, diretorio);

@@ -18,6 +18,8 @@ struct FichaDeUsuario
     // The marked groups; std::nullopt when the dialog could not list the groups, so the
     // user's memberships stay as they are.
     std::optional<QList<int>> idsGrupos;
+    // The groups marked when the dialog read them: a save stores only what changed since.
+    QList<int> idsGruposLidos;
 };
 
 // The save of the user dialog: checks the pager code and the name, fills an empty

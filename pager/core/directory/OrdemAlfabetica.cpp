@@ -1,14 +1,10 @@
 #include "OrdemAlfabetica.h"
 
 #include <QChar>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QVariant>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <sqlite3.h>
 #include <utility>
 #include <vector>
 
@@ -69,6 +65,11 @@ struct Tabela
             pesos[c] = {kSinal + c};
             minusculas[c] = c;
         }
+        // The blank and the signs of the keyboard sort as the server's ICU collation sorts
+        // them (blank, then punctuation, then symbols), before every other sign.
+        const char sinais[] = " _-,;:!?.'\"()[]{}@*/\\&#%`^+<=>|~$";
+        for (uint32_t i = 0; sinais[i] != '\0'; ++i)
+            pesos[uchar(sinais[i])] = {1 + i};
         for (uint32_t d = 0; d < 10; ++d)
             pesos['0' + d] = {kDigito + d};
         for (char c = 'a'; c <= 'z'; ++c) {
@@ -274,18 +275,6 @@ int ComparaBytes(const uchar *a, size_t na, const uchar *b, size_t nb)
     return na == nb ? 0 : (na < nb ? -1 : 1);
 }
 
-int Alfabetica(void *, int na, const void *a, int nb, const void *b)
-{
-    return ordem::Compara(QByteArrayView(static_cast<const char *>(a), na),
-        QByteArrayView(static_cast<const char *>(b), nb));
-}
-
-int SemCaixa(void *, int na, const void *a, int nb, const void *b)
-{
-    return ordem::ComparaSemCaixa(QByteArrayView(static_cast<const char *>(a), na),
-        QByteArrayView(static_cast<const char *>(b), nb));
-}
-
 } // namespace
 
 namespace ordem {
@@ -376,21 +365,6 @@ void Ordena(QStringList &textos)
         [](const auto &x, const auto &y) { return Compara(x.first, y.first) < 0; });
     for (qsizetype i = 0; i < textos.size(); ++i)
         textos[i] = std::move(pares[size_t(i)].second);
-}
-
-bool RegistraNaConexao(const QSqlDatabase &banco)
-{
-    if (banco.driverName() != QLatin1String("QSQLITE"))
-        return true;
-    const QVariant handle = banco.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3 *conexao = *static_cast<sqlite3 *const *>(handle.constData());
-    return conexao
-        && sqlite3_create_collation(conexao, kAlfabetica, SQLITE_UTF8, nullptr, &::Alfabetica)
-        == SQLITE_OK
-        && sqlite3_create_collation(conexao, kSemCaixa, SQLITE_UTF8, nullptr, &::SemCaixa)
-        == SQLITE_OK;
 }
 
 } // namespace ordem

@@ -7,9 +7,9 @@
 // rolls back in the destructor unless Confirma() succeeded, so an early return or a
 // failing statement leaves the stored data exactly as it was. It is a write transaction
 // from its first moment: it takes the file's write lock at once (waiting for another
-// operator's change like any statement), so a check it reads (a duplicate, a row that
-// must still exist) stays true until its change is committed. Never throws; one guard
-// per connection at a time (no nesting).
+// operator's change for at most about 5 s, as MotorDoBanco decides), so a check it reads
+// (a duplicate, a row that must still exist) stays true until its change is committed.
+// Never throws; one guard per connection at a time (no nesting).
 class Transacao
 {
 public:

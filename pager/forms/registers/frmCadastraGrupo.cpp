@@ -3,6 +3,7 @@
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "ListaDeGrupos.h"
+#include "core/directory/ErroBanco.h"
 #include "core/settings/Programa.h"
 #include "forms/widgets/Creditos.h"
 #include "forms/widgets/EntradaDeTexto.h"
@@ -84,7 +85,10 @@ void frmCadastraGrupo::AtualizaMsgGrupo()
     std::optional<Instantaneo> grupo = LeGrupoEscolhido();
     if (!grupo)
         return;
-    pnlDescricaoGrupo_->setText(grupo->Campo(QStringLiteral("Descricao_Grupo")).toString());
+    // Another operator removed it since the list was read: said as alter and delete say it.
+    pnlDescricaoGrupo_->setText(grupo->NoFim()
+            ? ErroBanco::GrupoRemovido()
+            : grupo->Campo(QStringLiteral("Descricao_Grupo")).toString());
     grupo->Fecha();
 }
 

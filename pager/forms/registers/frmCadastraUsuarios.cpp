@@ -18,7 +18,9 @@
 
 namespace {
 const QString kNaoGravado = QStringLiteral("-");
-}
+// Whether an entry of the groups list was marked when it was read (what a save compares).
+constexpr int kMarcadoAoLer = Qt::UserRole + 1;
+} // namespace
 
 frmCadastraUsuarios::frmCadastraUsuarios(CaixaMensagem &caixa, QWidget *pai)
     : QDialog(pai)
@@ -92,7 +94,7 @@ bool frmCadastraUsuarios::CarregaDoDiretorio(int idUsuario)
     std::optional<Instantaneo> usuario;
     {
         CursorOcupado ocupado;
-        usuario = m_diretorio.UsuarioParaAlteracao(idUsuario);
+        usuario = m_diretorio.UsuarioPorId(idUsuario);
     }
     if (!usuario) {
         AvisaFalhaDoDiretorio(m_caixa, m_diretorio);
@@ -152,6 +154,7 @@ void frmCadastraUsuarios::ExibeGrupos(int idUsuario)
         auto *item = new QListWidgetItem(cadastro::EntradaDeGrupo(grupo.id, grupo.nome));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(marcados->contains(grupo.id) ? Qt::Checked : Qt::Unchecked);
+        item->setData(kMarcadoAoLer, marcados->contains(grupo.id));
         m_lstGrupos->addItem(item);
     }
     if (m_lstGrupos->count() > 0)
@@ -171,8 +174,11 @@ void frmCadastraUsuarios::cmdCadastrarGrupo_Click()
         ficha.idsGrupos.emplace();
         for (int i = 0; i < m_lstGrupos->count(); ++i) {
             const QListWidgetItem *item = m_lstGrupos->item(i);
+            const int id = cadastro::IdDaEntradaDeGrupo(item->text());
             if (item->checkState() == Qt::Checked)
-                ficha.idsGrupos->append(cadastro::IdDaEntradaDeGrupo(item->text()));
+                ficha.idsGrupos->append(id);
+            if (item->data(kMarcadoAoLer).toBool())
+                ficha.idsGruposLidos.append(id);
         }
     }
 

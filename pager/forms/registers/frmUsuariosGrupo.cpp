@@ -120,19 +120,12 @@ void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
     bool falhou = false;
     {
         CursorOcupado ocupado;
-        std::optional<Instantaneo> membros = diretorio_.MembrosDoGrupo(*idGrupo);
+        // In the engine's order, as the list of users beside it; a membership whose user
+        // is gone names nobody.
+        std::optional<Instantaneo> membros = diretorio_.NomesDosMembros(*idGrupo);
         falhou = !membros;
-        for (; membros && !membros->NoFim(); membros->Proximo()) {
-            std::optional<Instantaneo> usuario
-                = diretorio_.NomeUsuario(membros->Campo(QStringLiteral("ID_Usuario")).toInt());
-            if (!usuario) {
-                falhou = true;
-                break;
-            }
-            // A membership whose user is gone names nobody.
-            if (!usuario->NoFim())
-                nomes.append(usuario->Campo(QStringLiteral("Nome_Usuario")).toString());
-        }
+        for (; membros && !membros->NoFim(); membros->Proximo())
+            nomes.append(membros->Campo(QStringLiteral("Nome_Usuario")).toString());
     }
     if (falhou) {
         ambiente_.MostraFalha(diretorio_);
@@ -144,8 +137,6 @@ void frmUsuariosGrupo::AtualizaUsuariosDoGrupo()
             CaixaMensagem::Icone::Informacao);
         return;
     }
-    // The order of cmbUsuarios beside it, which the engine sorted.
-    ordem::Ordena(nomes);
     lstUsuarios_->addItems(nomes);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
+#include "core/directory/ErroBanco.h"
 #include "core/directory/ListasDoDiretorio.h"
 #include "core/directory/TextosDoCadastro.h"
 #include "core/settings/Programa.h"
@@ -137,6 +138,11 @@ void frmVisualizaUsuarios::ExibeInfoUsuario()
     }
     if (!usuario || !grupos) {
         m_ambiente.MostraFalha(m_diretorio);
+        return;
+    }
+    // Another operator removed him since the list was read: said as alter and delete say it.
+    if (usuario->NoFim()) {
+        m_pnlDescricaoGrupo->setText(ErroBanco::UsuarioRemovido());
         return;
     }
     m_pnlDescricaoGrupo->setText(

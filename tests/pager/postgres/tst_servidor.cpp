@@ -34,6 +34,9 @@ private Q_SLOTS:
         QTest::newRow("sem as tabelas")
             << "semTabelas"
             << "o banco de dados do servidor não tem as tabelas do Tellumo";
+        for (const char *senha :
+            {" password=segredo", " postgres://ana:segredo@h/db", " x='seg;redo'"})
+            QTest::newRow(senha) << QString::fromLatin1(senha) << "a indicação do servidor";
         QTest::newRow("indicação malformada")
             << "malformada"
             << "a indicação do servidor (\"Servidor\" da seção [BANCO]";
@@ -49,11 +52,14 @@ private Q_SLOTS:
             : qual == QLatin1String("semSenha") ? banco.ConexaoSemSenha()
             : qual == QLatin1String("semBanco")
             ? BancoNoServidor::ConexaoDoCluster() + QStringLiteral(" dbname=nao_existe")
-            : qual == QLatin1String("malformada") ? QStringLiteral("host")
-                                                  : banco.Conexao();
+            : qual == QLatin1String("malformada") ? QStringLiteral("host segredo")
+            : qual.startsWith(QLatin1Char(' '))
+            ? (qual.contains(QLatin1String("://")) ? qual.trimmed() : banco.Conexao() + qual)
+            : banco.Conexao();
         QString motivo;
         QVERIFY(!AbreServidor(conexao, &motivo));
         QVERIFY2(motivo.startsWith(inicio), qPrintable(motivo));
+        QVERIFY2(!motivo.contains(QLatin1String("segredo")), qPrintable(motivo));
         QVERIFY(!BancoDeDados().isValid());
     }
 };

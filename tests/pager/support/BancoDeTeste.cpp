@@ -1,5 +1,7 @@
 #include "BancoDeTeste.h"
 
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
 #include "core/directory/OrdemAlfabetica.h"
 
 #include <QDir>
@@ -108,6 +110,23 @@ QVariant Valor(const QSqlDatabase &db, const QString &sql)
     if (!q.exec(sql) || !q.next())
         return {};
     return q.value(0);
+}
+
+std::optional<Instantaneo> ListaLog(std::optional<int> idUsuario)
+{
+    // The program's read first, so a failing directory fails here as in the history.
+    Diretorio diretorio;
+    if (!diretorio.ChavesDoLog(idUsuario))
+        return std::nullopt;
+    QSqlQuery q(BancoDeDados());
+    q.prepare(QStringLiteral("SELECT * FROM Log") + (idUsuario ? " WHERE ID_Usuario = ?" : "")
+        + QStringLiteral(" ORDER BY Data, Hora, Usuario COLLATE ") + ordem::Alfabetica());
+    if (idUsuario)
+        q.addBindValue(*idUsuario);
+    Instantaneo linhas;
+    if (!q.exec() || !linhas.Copia(q))
+        return std::nullopt;
+    return linhas;
 }
 
 } // namespace BancoDeTeste

@@ -34,4 +34,8 @@ QStringList Coluna(std::optional<Instantaneo> instantaneo, const QString &coluna
 // makes), or an invalid QVariant when it failed.
 QVariant Valor(const QSqlDatabase &db, const QString &sql);
 
+// Every log row of the program's directory (or one user's) by Data, Hora, Usuario, every
+// column; std::nullopt when the program's own read of the log fails.
+std::optional<Instantaneo> ListaLog(std::optional<int> idUsuario = {});
+
 } // namespace BancoDeTeste

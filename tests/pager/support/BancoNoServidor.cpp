@@ -78,8 +78,12 @@ BancoNoServidor::~BancoNoServidor()
     administra(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(nome_), &erro);
 }
 
-bool BancoNoServidor::DerrubaConexoes()
+bool BancoNoServidor::DerrubaConexoes(bool eRecusaNovas)
 {
+    if (eRecusaNovas
+        && !administra(
+            QStringLiteral("ALTER DATABASE %1 WITH ALLOW_CONNECTIONS false").arg(nome_), &erro_))
+        return false;
     return administra(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
                                      "WHERE datname = '%1' AND pid <> pg_backend_pid()")
                           .arg(nome_),

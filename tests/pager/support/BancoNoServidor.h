@@ -23,8 +23,9 @@ public:
     // The same database as a role whose password nobody gives: every login is refused.
     QString ConexaoSemSenha() const;
 
-    // Ends every connection to this database, as a server that went away would.
-    bool DerrubaConexoes();
+    // Ends every connection to this database, as a server restarting would; with
+    // `eRecusaNovas` it refuses new ones too, as a server that went away for good.
+    bool DerrubaConexoes(bool eRecusaNovas = false);
 
     // The cluster's own connection string (empty when no cluster runs for the suite).
     static QString ConexaoDoCluster();

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlQuery>
 
 bool BancoTemporario::NoServidor()
 {
@@ -46,7 +47,7 @@ QString BancoTemporario::Caminho() const
 
 bool BancoTemporario::PerdeOBanco()
 {
-    return servidor_ ? servidor_->DerrubaConexoes() : QFile::remove(Caminho());
+    return servidor_ ? servidor_->DerrubaConexoes(true) : QFile::remove(Caminho());
 }
 
 QSqlDatabase BancoTemporario::AbreOutraConexao(const QString &conexao, int esperaMs) const
@@ -54,7 +55,8 @@ QSqlDatabase BancoTemporario::AbreOutraConexao(const QString &conexao, int esper
     if (!servidor_)
         return BancoDeTeste::AbreConexao(Caminho(), conexao, esperaMs);
     // A writer waits for another's lock at most this long, as the file's busy timeout.
-    return Servidor::Abre(
-        servidor_->Conexao() + QStringLiteral(" options='-c lock_timeout=%1'").arg(esperaMs),
-        conexao, nullptr);
+    QSqlDatabase db = Servidor::Abre(servidor_->Conexao(), conexao, nullptr);
+    if (db.isOpen())
+        QSqlQuery(db).exec(QStringLiteral("SET lock_timeout = %1").arg(esperaMs));
+    return db;
 }

@@ -1,5 +1,6 @@
 // Times the directory statements the windows wait for, on a file holding 5 000 users,
 // 200 groups, 20 000 memberships and 100 000 log rows. Run by hand; prints its figures.
+#include "BancoDeTeste.h"
 #include "BancoTemporario.h"
 #include "Medida.h"
 #include "core/directory/BancoDeDados.h"
@@ -127,9 +128,10 @@ void Medir()
     Relata("1: lista de usuários, percorrida",
         Mede(21, [&] { return Percorre(d.ListaUsuarios(), usuario, kUsuarios); }), 100);
     Relata("28: histórico de todas as mensagens",
-        Mede(5, [&] { return Percorre(d.ListaLog(), log, kLog); }), 1000);
+        Mede(5, [&] { return Percorre(BancoDeTeste::ListaLog(), log, kLog); }), 1000);
     Relata("29: histórico de um usuário",
-        Mede(21, [&] { return Percorre(d.LogDoUsuario(77), log, kLog / kUsuarios); }), 1000);
+        Mede(21, [&] { return Percorre(BancoDeTeste::ListaLog(77), log, kLog / kUsuarios); }),
+        1000);
     Relata("22: membros de um grupo",
         Mede(21,
             [&] { return Percorre(d.MembrosDoGrupo(5), {"ID_Usuario"}, kAssociacoes / kGrupos); }),

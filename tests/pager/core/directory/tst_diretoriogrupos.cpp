@@ -163,10 +163,13 @@ private slots:
     bool Regrava(int idUsuario, const QList<int> &idsGrupos)
     {
         auto u = d_.UsuarioPorId(idUsuario);
+        MudancaDeGrupos mudanca{idsGrupos, {}};
+        for (const QString &g : Coluna(d_.GruposDoUsuario(idUsuario), QStringLiteral("ID_Grupo")))
+            mudanca.sai.append(g.toInt());
         return u && !u->NoFim()
             && d_.AlteraUsuario(idUsuario, u->Campo(QStringLiteral("Descricao")).toString(),
                 u->Campo(QStringLiteral("ID_Pager")).toString(),
-                u->Campo(QStringLiteral("Nome_Usuario")).toString(), idsGrupos);
+                u->Campo(QStringLiteral("Nome_Usuario")).toString(), mudanca);
     }
 
     void regravaGruposDoUsuario_data()

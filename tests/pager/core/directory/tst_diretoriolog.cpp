@@ -51,7 +51,7 @@ private slots:
         Diretorio d;
         QVERIFY2(d.GravaLog(momento, usuario, mensagem, QStringLiteral("5551234"), 42),
             qPrintable(d.Erro()));
-        auto log = d.ListaLog();
+        auto log = BancoDeTeste::ListaLog();
         QVERIFY(log && log->NumeroDeRegistros() == 1);
         QCOMPARE(log->Campo(QStringLiteral("Data")).toString(), data);
         QCOMPARE(log->Campo(QStringLiteral("Hora")).toString(), hora);
@@ -80,7 +80,7 @@ private slots:
             QVERIFY(d.GravaLog(l.momento, QString::fromUtf8(l.nome), QStringLiteral("m"),
                 QStringLiteral("1"), l.id));
         }
-        auto todas = d.ListaLog();
+        auto todas = BancoDeTeste::ListaLog();
         QCOMPARE(todas->NumeroDeRegistros(), 5);
         QStringList ordem;
         for (; !todas->NoFim(); todas->Proximo()) {
@@ -91,11 +91,11 @@ private slots:
         QCOMPARE(ordem,
             QStringList({"20251231 23:59 Zé", "20260115 08:30 Caio", "20261207 09:00 Ana",
                 "20261207 09:00 Bruno", "20261207 10:00 Ana"}));
-        QCOMPARE(Coluna(d.LogDoUsuario(1), QStringLiteral("Hora")),
+        QCOMPARE(Coluna(BancoDeTeste::ListaLog(1), QStringLiteral("Hora")),
             QStringList({"23:59", "09:00", "10:00"}));
-        QCOMPARE(
-            Coluna(d.LogDoUsuario(2), QStringLiteral("Usuario")), QStringList({"Caio", "Bruno"}));
-        QCOMPARE(Coluna(d.LogDoUsuario(3), QStringLiteral("Usuario")), QStringList());
+        QCOMPARE(Coluna(BancoDeTeste::ListaLog(2), QStringLiteral("Usuario")),
+            QStringList({"Caio", "Bruno"}));
+        QCOMPARE(Coluna(BancoDeTeste::ListaLog(3), QStringLiteral("Usuario")), QStringList());
     }
 };
 

@@ -86,7 +86,7 @@ private slots:
         QVERIFY2(id, qPrintable(d.Erro()));
         const QString esperado = texto.isNull() ? QStringLiteral("") : texto;
 
-        for (auto usuario : {d.UsuarioPorId(*id), d.UsuarioParaAlteracao(*id)}) {
+        for (auto usuario : {d.UsuarioPorId(*id)}) {
             QVERIFY(usuario && !usuario->NoFim());
             QCOMPARE(usuario->Campo(QStringLiteral("Nome_Usuario")).toString(), esperado);
             QCOMPARE(usuario->Campo(QStringLiteral("Descricao")).toString(), esperado);
@@ -129,7 +129,7 @@ private slots:
         QVERIFY(d.ExcluiUsuario(antigo));
         const int novo = Insere(QStringLiteral("Eva"));
         QVERIFY(novo > antigo);
-        QCOMPARE(Coluna(d.LogDoUsuario(novo), QStringLiteral("Mensagem")), QStringList());
+        QCOMPARE(Coluna(BancoDeTeste::ListaLog(novo), QStringLiteral("Mensagem")), QStringList());
     }
 
     void alteraUsuario()
@@ -152,7 +152,7 @@ private slots:
             QStringList{QString::number(g1)});
 
         QVERIFY(d.AlteraUsuario(id, QStringLiteral("nova"), QStringLiteral("300"),
-            QStringLiteral("Ana Maria"), QList<int>{g2}));
+            QStringLiteral("Ana Maria"), MudancaDeGrupos{{g2}, {g1}}));
         QCOMPARE(Coluna(d.GruposDoUsuario(id), QStringLiteral("ID_Grupo")),
             QStringList{QString::number(g2)});
     }
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(Coluna(d.GruposDoUsuario(sai), QStringLiteral("ID_Grupo")), QStringList());
         QCOMPARE(Coluna(d.MembrosDoGrupo(g), QStringLiteral("ID_Usuario")),
             QStringList{QString::number(fica)});
-        QCOMPARE(Coluna(d.ListaLog(), QStringLiteral("Usuario")), QStringList{"Sai"});
+        QCOMPARE(Coluna(BancoDeTeste::ListaLog(), QStringLiteral("Usuario")), QStringList{"Sai"});
     }
 
     void nomeEPagerDeUmUsuario()

@@ -81,7 +81,7 @@ struct Ponta
 
     QStringList log()
     {
-        return BancoDeTeste::Coluna(diretorio.ListaLog(), QStringLiteral("ID_Pager"));
+        return BancoDeTeste::Coluna(BancoDeTeste::ListaLog(), QStringLiteral("ID_Pager"));
     }
 };
 
@@ -135,7 +135,7 @@ private Q_SLOTS:
             QCOMPARE(caixa.textos(), QStringList());
             QCOMPARE(textoAposEnvio, QString());
             QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
-            QCOMPARE(BancoDeTeste::Coluna(diretorio.ListaLog(), QStringLiteral("Mensagem")),
+            QCOMPARE(BancoDeTeste::Coluna(BancoDeTeste::ListaLog(), QStringLiteral("Mensagem")),
                 QStringList{QStringLiteral("Reuniao as 15h")});
             QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
                 QStringList{QStringLiteral("4321|") + kNaLinha});

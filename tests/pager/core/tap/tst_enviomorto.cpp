@@ -45,7 +45,7 @@ int comoTellumo(const QString &pasta, int grupo)
         return 4;
     Diretorio diretorio;
     if (grupo <= 0)
-        return diretorio.ListaLog() ? 0 : 5;
+        return BancoDeTeste::ListaLog() ? 0 : 5;
     Transmissao t(modulo, diretorio, visor,
         PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo, QStringLiteral("Plantão às 15h")});
     return t.IniciaProcesso() ? 0 : 6;

@@ -73,7 +73,7 @@ struct Ponta
     QStringList log()
     {
         QStringList linhas;
-        std::optional<Instantaneo> rows = diretorio.ListaLog();
+        std::optional<Instantaneo> rows = BancoDeTeste::ListaLog();
         for (; rows && !rows->NoFim(); rows->Proximo()) {
             linhas.append(rows->Campo(QStringLiteral("ID_Pager")).toString() + QLatin1Char('|')
                 + rows->Campo(QStringLiteral("Mensagem")).toString());
@@ -245,7 +245,7 @@ private Q_SLOTS:
             QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
             // The compose window folds the letters it knows as they are typed.
             const QString digitado = QStringLiteral("Reuniao as 15h");
-            QCOMPARE(BancoDeTeste::Coluna(diretorio.ListaLog(), QStringLiteral("Mensagem")),
+            QCOMPARE(BancoDeTeste::Coluna(BancoDeTeste::ListaLog(), QStringLiteral("Mensagem")),
                 QStringList{digitado});
             QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
                 QStringList{QStringLiteral("4321|") + kNaLinha});
