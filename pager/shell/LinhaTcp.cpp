@@ -65,7 +65,8 @@ void tenta(const std::shared_ptr<TentativaDeConexao> &t)
 {
     const ProcuraDeNome &procura = *t->procura;
     pollfd fds[2] = {{procura.aviso(), POLLIN, 0}, {t->cancela, POLLIN, 0}};
-    if (procura.pronta() || (aguardaPoll(fds, 2, -1) >= 0 && fds[1].revents == 0)) {
+    if (procura.pronta()
+        || (aguardaPoll(fds, 2, -1) >= 0 && fds[1].revents == 0 && procura.pronta())) {
         if (procura.enderecos().empty()) {
             t->erro = procura.erro();
         } else {
