@@ -24,8 +24,9 @@ public:
     virtual bool aberta() const = 0;
 
     // Writes every byte (waiting briefly when the line is full). False when the line is
-    // closed or has vanished.
+    // closed or has vanished; a line whose output stays full for kEsperaSaidaMs has.
     virtual bool escreve(const QByteArray &bytes) = 0;
+    static constexpr int kEsperaSaidaMs = 5000;
 
     // What has arrived and was not read yet, at most kMaximoLeitura bytes (the rest waits
     // for the next call: a flooding other end cannot hold a read up or fill the memory);

@@ -24,9 +24,6 @@ tcflag_t bitsDadosPosix(int bits)
     }
 }
 
-// How long a full output buffer may hold a write up before the line counts as gone.
-constexpr int kEsperaSaidaMs = 5000;
-
 } // namespace
 
 LinhaSerialPosix::~LinhaSerialPosix()

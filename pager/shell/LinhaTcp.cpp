@@ -41,12 +41,8 @@ struct TentativaDeConexao
 namespace {
 
 const QString kGatewayFechou = QStringLiteral("A conexão foi encerrada pelo gateway.");
-// How long a full output buffer may hold a write up before the connection counts as gone.
-constexpr int kEsperaSaidaMs = 5000;
 // How long an address that does not answer holds up the next one.
 constexpr int kLimitePorEnderecoMs = 5000;
-// What a closing connection reads of the gateway's last words before it gives up on them.
-constexpr int kMaximoDescarte = 64 * 1024;
 
 using erroDoSistema::Texto;
 
@@ -186,7 +182,7 @@ void LinhaTcp::desconecta()
         // the reset.
         ::shutdown(m_fd, SHUT_WR);
         char resto[4096];
-        for (int lidos = 0; lidos < kMaximoDescarte;) {
+        for (int lidos = 0; lidos < kMaximoLeitura;) {
             const ssize_t n = ::recv(m_fd, resto, sizeof resto, MSG_DONTWAIT);
             if (n <= 0)
                 break;
