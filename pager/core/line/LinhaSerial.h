@@ -24,11 +24,15 @@ public:
     virtual bool aberta() const = 0;
 
     // Writes every byte (waiting briefly when the line is full). False when the line is
-    // closed or has vanished.
+    // closed or has vanished; a line whose output stays full for kEsperaSaidaMs has.
     virtual bool escreve(const QByteArray &bytes) = 0;
+    static constexpr int kEsperaSaidaMs = 5000;
 
-    // Everything that has arrived and was not read yet; empty when nothing has. Consumes it.
+    // What has arrived and was not read yet, at most kMaximoLeitura bytes (the rest waits
+    // for the next call: a flooding other end cannot hold a read up or fill the memory);
+    // empty when nothing has. Consumes it.
     virtual QByteArray le() = 0;
+    static constexpr int kMaximoLeitura = 64 * 1024;
 
     // How many received bytes wait unread.
     virtual int aguardando() = 0;
@@ -39,6 +43,9 @@ public:
 
     // True once the line has vanished; stays true until the next abre().
     virtual bool perdida() const = 0;
+    // Nothing more can pass: closed (the program is ending) or vanished. Waits and
+    // procedures stop then, without a time-out message of their own.
+    bool fechadaOuPerdida() const { return !aberta() || perdida(); }
 
     // A descriptor that becomes readable when input arrives, for waits that keep the
     // event loop running; -1 when there is none.

@@ -1,10 +1,10 @@
 #include "LinhaSerialPosix.h"
 
+#include "ErroDoSistema.h"
 #include "ParametrosSerial.h"
 
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -13,25 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-speed_t velocidadePosix(int v)
-{
-    switch (v) {
-    case 110: return B110;
-    case 300: return B300;
-    case 600: return B600;
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    default: return B0; // no such rate: the settings text is refused
-    }
-}
 
 tcflag_t bitsDadosPosix(int bits)
 {
@@ -42,14 +23,6 @@ tcflag_t bitsDadosPosix(int bits)
     default: return CS8;
     }
 }
-
-QString textoErro(int codigo)
-{
-    return QString::fromLocal8Bit(std::strerror(codigo));
-}
-
-// How long a full output buffer may hold a write up before the line counts as gone.
-constexpr int kEsperaSaidaMs = 5000;
 
 } // namespace
 
@@ -68,7 +41,8 @@ bool LinhaSerialPosix::falha(const QString &texto)
 void LinhaSerialPosix::marcaPerdida(int codigoErro)
 {
     m_perdida = true;
-    m_erro = codigoErro ? textoErro(codigoErro) : QStringLiteral("A linha foi desligada.");
+    m_erro
+        = codigoErro ? erroDoSistema::Texto(codigoErro) : QStringLiteral("A linha foi desligada.");
 }
 
 bool LinhaSerialPosix::abre(const QString &dispositivo, const QString &configuracoes)
@@ -77,26 +51,37 @@ bool LinhaSerialPosix::abre(const QString &dispositivo, const QString &configura
     m_perdida = false;
     m_erro.clear();
     const std::optional<ParametrosSerial> p = ParametrosSerial::interpreta(configuracoes);
-    if (!p || velocidadePosix(p->velocidade) == B0)
-        return falha(QStringLiteral("Configurações inválidas: %1").arg(configuracoes));
+    const auto invalidas = [&] {
+        return falha(QStringLiteral("Configurações inválidas para a porta serial: \"%1\".")
+                         .arg(configuracoes));
+    };
+    if (!p)
+        return invalidas();
     if (dispositivo.isEmpty())
         return falha(QStringLiteral("Nenhum dispositivo."));
 
+    const auto emUso = [&] {
+        return falha(QStringLiteral("%1 está em uso por outro programa.").arg(dispositivo));
+    };
+    const auto naoAbre = [&](int codigo) {
+        return falha(QStringLiteral("Não foi possível abrir %1: %2")
+                         .arg(dispositivo, erroDoSistema::Texto(codigo)));
+    };
     m_fd = ::open(
         QFile::encodeName(dispositivo).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
-        return falha(textoErro(errno));
+        return errno == EBUSY ? emUso() : naoAbre(errno);
     if (!::isatty(m_fd))
         return falha(QStringLiteral("%1 não é uma porta serial.").arg(dispositivo));
     // TIOCEXCL keeps other programs from opening the device; the lock also stops those
     // that (like root) may ignore it but lock before using a port, Tellumo among them.
     if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
-        return falha(QStringLiteral("%1 está em uso por outro programa.").arg(dispositivo));
+        return emUso();
     m_exclusiva = ::ioctl(m_fd, TIOCEXCL) == 0;
 
     termios t{};
     if (::tcgetattr(m_fd, &t) != 0)
-        return falha(textoErro(errno));
+        return naoAbre(errno);
     ::cfmakeraw(&t);
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CMSPAR);
     t.c_cflag |= CLOCAL | CREAD | CRTSCTS | bitsDadosPosix(p->bitsDados);
@@ -111,17 +96,18 @@ bool LinhaSerialPosix::abre(const QString &dispositivo, const QString &configura
     }
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
-    ::cfsetispeed(&t, velocidadePosix(p->velocidade));
-    ::cfsetospeed(&t, velocidadePosix(p->velocidade));
-    if (::tcsetattr(m_fd, TCSANOW, &t) != 0) {
-        // A pseudo-terminal drops the parity and data bits it cannot keep, and the C library
-        // may report that as a failure; what matters is that the line took the rate.
-        const int codigo = errno;
-        termios aplicado{};
-        if (::tcgetattr(m_fd, &aplicado) != 0
-            || ::cfgetospeed(&aplicado) != velocidadePosix(p->velocidade))
-            return falha(textoErro(codigo));
-    }
+    ::cfsetispeed(&t, p->codigoVelocidade());
+    ::cfsetospeed(&t, p->codigoVelocidade());
+    // tcsetattr() succeeds when any part of the request is taken: a device may keep its old
+    // rate without a word, so the rate is read back whatever it says. A pseudo-terminal
+    // drops the parity and data bits it cannot keep and the C library may call that a
+    // failure; what matters is that the line took the rate.
+    const int codigo = ::tcsetattr(m_fd, TCSANOW, &t) == 0 ? 0 : errno;
+    termios aplicado{};
+    if (::tcgetattr(m_fd, &aplicado) != 0)
+        return naoAbre(errno);
+    if (::cfgetospeed(&aplicado) != p->codigoVelocidade())
+        return codigo == 0 || codigo == EINVAL ? invalidas() : naoAbre(codigo);
 
     // A pseudo-terminal has no modem lines: a refusal here is expected and harmless.
     int rts = TIOCM_RTS;
@@ -138,6 +124,9 @@ void LinhaSerialPosix::fecha()
     if (m_exclusiva)
         ::ioctl(m_fd, TIOCNXCL);
     m_exclusiva = false;
+    // Output a modem holding CTS low will never take would hold close() up for half a
+    // minute: nothing queued matters once the port is given up.
+    ::tcflush(m_fd, TCOFLUSH);
     ::flock(m_fd, LOCK_UN);
     ::close(m_fd);
     m_fd = -1;
@@ -176,7 +165,7 @@ QByteArray LinhaSerialPosix::le()
     if (m_fd < 0 || m_perdida)
         return lido;
     char bloco[512];
-    for (;;) {
+    while (lido.size() < kMaximoLeitura) {
         const ssize_t n = ::read(m_fd, bloco, sizeof bloco);
         if (n > 0) {
             lido.append(bloco, n);

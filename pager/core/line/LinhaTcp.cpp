@@ -1,13 +1,13 @@
 #include "LinhaTcp.h"
 
+#include "ConexaoTcp.h"
+#include "ErroDoSistema.h"
+#include "ProcuraDeNome.h"
+
 #include <QString>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
-#include <netdb.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
@@ -22,8 +22,7 @@
 // only after seeing `pronta`. Whoever lets go last closes the descriptors.
 struct TentativaDeConexao
 {
-    QByteArray host;
-    QByteArray porta;
+    std::shared_ptr<ProcuraDeNome> procura;
     int aviso = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     int cancela = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     std::atomic<bool> pronta{false};
@@ -42,53 +41,10 @@ struct TentativaDeConexao
 namespace {
 
 const QString kGatewayFechou = QStringLiteral("A conexão foi encerrada pelo gateway.");
-// How long a full output buffer may hold a write up before the connection counts as gone.
-constexpr int kEsperaSaidaMs = 5000;
+// How long an address that does not answer holds up the next one.
+constexpr int kLimitePorEnderecoMs = 5000;
 
-// The system's reasons, in the program's language: the C library speaks the locale's, and a
-// pt_BR locale is seldom installed.
-QString textoDoErro(int codigo)
-{
-    switch (codigo) {
-    case ECONNREFUSED: return QStringLiteral("Conexão recusada.");
-    case ETIMEDOUT: return QStringLiteral("Tempo de conexão esgotado.");
-    case ENETUNREACH: return QStringLiteral("A rede está inacessível.");
-    case EHOSTUNREACH: return QStringLiteral("Não há rota para o computador.");
-    case EHOSTDOWN: return QStringLiteral("O computador está fora do ar.");
-    case ENETDOWN: return QStringLiteral("A rede está fora do ar.");
-    case ECONNRESET: return QStringLiteral("A conexão foi reinicializada pelo gateway.");
-    case ECONNABORTED: return QStringLiteral("A conexão foi interrompida.");
-    case EPIPE: return kGatewayFechou;
-    case EADDRNOTAVAIL: return QStringLiteral("Endereço não disponível.");
-    case EACCES:
-    case EPERM: return QStringLiteral("Permissão negada.");
-    case EMFILE:
-    case ENFILE: return QStringLiteral("Arquivos abertos demais.");
-    case ENOBUFS:
-    case ENOMEM: return QStringLiteral("Memória insuficiente.");
-    default:
-        return QStringLiteral("Erro do sistema %1 (%2).")
-            .arg(codigo)
-            .arg(QString::fromLocal8Bit(std::strerror(codigo)));
-    }
-}
-
-QString textoDoErroDeNome(int codigo, int erroSistema)
-{
-    switch (codigo) {
-    case EAI_NONAME:
-    case EAI_NODATA: return QStringLiteral("Nome não encontrado.");
-    case EAI_AGAIN: return QStringLiteral("O servidor de nomes não respondeu; tente mais tarde.");
-    case EAI_FAIL: return QStringLiteral("Falha no servidor de nomes.");
-    case EAI_ADDRFAMILY: return QStringLiteral("O nome não tem endereço utilizável.");
-    case EAI_MEMORY: return QStringLiteral("Memória insuficiente.");
-    case EAI_SYSTEM: return textoDoErro(erroSistema);
-    default:
-        return QStringLiteral("Erro %1 na procura do nome (%2).")
-            .arg(codigo)
-            .arg(QString::fromLocal8Bit(::gai_strerror(codigo)));
-    }
-}
+using erroDoSistema::Texto;
 
 int aguardaPoll(pollfd *fds, nfds_t n, int milissegundos)
 {
@@ -99,65 +55,22 @@ int aguardaPoll(pollfd *fds, nfds_t n, int milissegundos)
     return r;
 }
 
-// Connects to one address; 0 and the socket in `fd`, or the error. -1 when given up.
-int conectaEndereco(const addrinfo &a, int cancela, int &fd)
-{
-    fd = ::socket(a.ai_family, a.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a.ai_protocol);
-    if (fd < 0)
-        return errno;
-    int erro = 0;
-    if (::connect(fd, a.ai_addr, a.ai_addrlen) != 0) {
-        erro = errno;
-        if (erro == EINPROGRESS) {
-            // No limit of its own: the line's caller gives up after its own, and says so.
-            pollfd fds[2] = {{fd, POLLOUT, 0}, {cancela, POLLIN, 0}};
-            if (aguardaPoll(fds, 2, -1) < 0) {
-                erro = errno;
-            } else if (fds[1].revents != 0) {
-                erro = -1;
-            } else {
-                socklen_t tamanho = sizeof erro;
-                if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &erro, &tamanho) != 0)
-                    erro = errno;
-            }
-        }
-    }
-    if (erro != 0) {
-        ::close(fd);
-        fd = -1;
-    }
-    return erro;
-}
-
-// The helper thread: the name look-up (which may block for as long as the name server
-// takes), then each address in turn until one connects.
+// The helper thread: waits for the name (a look-up an earlier attempt may have started),
+// then tries its addresses in turn. Given up, it ends at once, the look-up going on alone.
 void tenta(const std::shared_ptr<TentativaDeConexao> &t)
 {
-    addrinfo dicas{};
-    dicas.ai_family = AF_UNSPEC;
-    dicas.ai_socktype = SOCK_STREAM;
-    dicas.ai_flags = AI_NUMERICSERV;
-    addrinfo *lista = nullptr;
-    const int nome = ::getaddrinfo(t->host.constData(), t->porta.constData(), &dicas, &lista);
-    if (nome != 0) {
-        t->erro = textoDoErroDeNome(nome, errno);
-    } else {
-        int erro = EHOSTUNREACH;
-        for (const addrinfo *a = lista; a; a = a->ai_next) {
-            int fd = -1;
-            erro = conectaEndereco(*a, t->cancela, fd);
-            if (erro == 0) {
-                const int sim = 1;
-                ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &sim, sizeof sim);
-                t->fd = fd;
-                break;
-            }
-            if (erro < 0)
-                break;
+    const ProcuraDeNome &procura = *t->procura;
+    pollfd fds[2] = {{procura.aviso(), POLLIN, 0}, {t->cancela, POLLIN, 0}};
+    if (procura.pronta()
+        || (aguardaPoll(fds, 2, -1) >= 0 && fds[1].revents == 0 && procura.pronta())) {
+        if (procura.enderecos().empty()) {
+            t->erro = procura.erro();
+        } else {
+            const int erro
+                = ConectaTcp(procura.enderecos(), t->cancela, kLimitePorEnderecoMs, t->fd);
+            if (erro > 0)
+                t->erro = Texto(erro);
         }
-        ::freeaddrinfo(lista);
-        if (erro > 0)
-            t->erro = textoDoErro(erro);
     }
     t->pronta.store(true, std::memory_order_release);
     const quint64 um = 1;
@@ -182,10 +95,10 @@ bool LinhaTcp::abre(const QString &dispositivo, const QString &)
     m_erro.clear();
     const QString endereco = dispositivo.mid(4).trimmed();
     const qsizetype separador = endereco.lastIndexOf(QLatin1Char(':'));
-    QString host = endereco.left(separador);
-    const QString porta = endereco.mid(separador + 1);
+    QString host = endereco.left(separador).trimmed();
+    const QString porta = endereco.mid(separador + 1).trimmed();
     if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
-        host = host.mid(1, host.size() - 2);
+        host = host.mid(1, host.size() - 2).trimmed();
     bool ok = false;
     const int numero = porta.toInt(&ok);
     const bool soDigitos = !porta.isEmpty() && std::all_of(porta.begin(), porta.end(), [](QChar c) {
@@ -193,7 +106,7 @@ bool LinhaTcp::abre(const QString &dispositivo, const QString &)
     });
     if (!NomeiaGateway(dispositivo) || separador < 0 || host.isEmpty() || !ok || !soDigitos
         || numero < 1 || numero > 65535) {
-        m_erro = QStringLiteral("Endereço de gateway inválido: %1 (use tcp:servidor:porta).")
+        m_erro = QStringLiteral("Endereço de gateway inválido: \"%1\" (use tcp:servidor:porta).")
                      .arg(dispositivo);
         return false;
     }
@@ -217,19 +130,27 @@ void LinhaTcp::conecta()
         m_erro = QStringLiteral("A porta não está aberta.");
         return;
     }
+    // A look-up still pending serves this attempt too: a silent name server then holds one
+    // thread, however often the operator tries again.
+    if (!m_procura || m_procura->pronta() || !m_procura->de(m_host, m_porta)) {
+        m_procura = ProcuraDeNome::Inicia(m_host, m_porta, m_erro);
+        if (!m_procura) {
+            m_conexao = Conexao::Falhou;
+            return;
+        }
+    }
     auto t = std::make_shared<TentativaDeConexao>();
     if (t->aviso < 0 || t->cancela < 0) {
         m_conexao = Conexao::Falhou;
-        m_erro = textoDoErro(errno);
+        m_erro = Texto(errno);
         return;
     }
-    t->host = m_host;
-    t->porta = m_porta;
+    t->procura = m_procura;
     try {
         std::thread(tenta, t).detach();
     } catch (const std::system_error &e) {
         m_conexao = Conexao::Falhou;
-        m_erro = textoDoErro(e.code().value());
+        m_erro = Texto(e.code().value());
         return;
     }
     m_tentativa = std::move(t);
@@ -257,10 +178,16 @@ void LinhaTcp::desconecta()
     }
     if (m_fd >= 0) {
         // Whatever the gateway still sends is read first: closing on unread input would
-        // reset the connection rather than end it.
+        // reset the connection rather than end it. A gateway that never stops sending gets
+        // the reset.
         ::shutdown(m_fd, SHUT_WR);
-        char resto[512];
-        while (::recv(m_fd, resto, sizeof resto, MSG_DONTWAIT) > 0) { }
+        char resto[4096];
+        for (int lidos = 0; lidos < kMaximoLeitura;) {
+            const ssize_t n = ::recv(m_fd, resto, sizeof resto, MSG_DONTWAIT);
+            if (n <= 0)
+                break;
+            lidos += int(n);
+        }
         ::close(m_fd);
         m_fd = -1;
     }
@@ -298,10 +225,10 @@ bool LinhaTcp::escreve(const QByteArray &bytes)
             pollfd pfd{m_fd, POLLOUT, 0};
             if (aguardaPoll(&pfd, 1, kEsperaSaidaMs) > 0 && !(pfd.revents & (POLLERR | POLLHUP)))
                 continue;
-            marcaPerdida(textoDoErro(ETIMEDOUT));
+            marcaPerdida(Texto(ETIMEDOUT));
             return false;
         }
-        marcaPerdida(n < 0 ? textoDoErro(errno) : kGatewayFechou);
+        marcaPerdida(n < 0 ? Texto(errno) : kGatewayFechou);
         return false;
     }
     return true;
@@ -313,8 +240,9 @@ QByteArray LinhaTcp::le()
     if (m_fd < 0 || m_perdida)
         return lido;
     char bloco[4096];
-    for (;;) {
-        const ssize_t n = ::recv(m_fd, bloco, sizeof bloco, MSG_DONTWAIT);
+    while (lido.size() < kMaximoLeitura) {
+        const size_t cabe = std::min(sizeof bloco, size_t(kMaximoLeitura - lido.size()));
+        const ssize_t n = ::recv(m_fd, bloco, cabe, MSG_DONTWAIT);
         if (n > 0) {
             lido.append(bloco, n);
             continue;
@@ -328,7 +256,7 @@ QByteArray LinhaTcp::le()
         if (n == 0 && lido.isEmpty())
             marcaPerdida(kGatewayFechou);
         else if (n < 0)
-            marcaPerdida(textoDoErro(errno));
+            marcaPerdida(Texto(errno));
         break;
     }
     return lido;

@@ -4,14 +4,16 @@
 
 #include <memory>
 
+class ProcuraDeNome;
 struct TentativaDeConexao;
 
 // The line to a paging company's TAP gateway over TCP, named "tcp:HOST:PORT" (an IPv6
 // address in brackets). Past the connection it carries the same TAP dialogue a modem
 // carries after "CONNECT", so the transmission runs over it unchanged. Opening it only
-// reads the name; conecta() looks the name up and connects on a helper thread that signals
-// the end on a descriptor, so the window keeps repainting however slow the name server is,
-// and an attempt given up (fecha, desconecta) is left to end by itself. Every other wait
+// reads the name; conecta() looks the name up (ProcuraDeNome) and connects (ConectaTcp) on
+// a helper thread that signals the end on a descriptor, so the window keeps repainting
+// however slow the name server is. An attempt given up (fecha, desconecta) ends at once;
+// only a pending look-up goes on, and the next attempt takes it over. Every other wait
 // blocks in poll(); nothing spins. The gateway closing the connection makes the line lost,
 // once what it sent before has been read. The settings text has no meaning here.
 // Not thread-safe: one thread owns the line.
@@ -56,4 +58,5 @@ private:
     QByteArray m_porta;
     QString m_erro;
     std::shared_ptr<TentativaDeConexao> m_tentativa;
+    std::shared_ptr<ProcuraDeNome> m_procura; // the last look-up, finished or not
 };

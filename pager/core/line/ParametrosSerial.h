@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <termios.h>
 
 // The four items of a serial settings text such as "9600,e,7,1".
 struct ParametrosSerial
@@ -17,4 +18,7 @@ struct ParametrosSerial
     // case). Empty for anything else: an unknown rate, parity letter, 5 to 8 data bits,
     // 1 or 2 stop bits only.
     static std::optional<ParametrosSerial> interpreta(const QString &texto);
+
+    // The terminal's code for the rate (B9600 for 9600); B0 for a rate no port takes.
+    speed_t codigoVelocidade() const;
 };

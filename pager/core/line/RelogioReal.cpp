@@ -58,7 +58,7 @@ void RelogioReal::espera(double segundos)
 
 void RelogioReal::aguardaEntrada(LinhaSerial &linha, double segundos, bool processaEventos)
 {
-    if (!linha.aberta() || linha.perdida())
+    if (linha.fechadaOuPerdida())
         return;
     if (!processaEventos) {
         linha.aguardaEntrada(milissegundos(segundos));

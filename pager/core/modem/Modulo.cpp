@@ -16,7 +16,9 @@ const QString kSecaoModem = QStringLiteral("MODEM");
 const QString kTituloErro = QStringLiteral("Erro:");
 constexpr char kCR = '\r';
 constexpr double kEsperaOk = 4.0;
-constexpr double kEsperaConexao = 60.0;
+// A reply this long without any awaited text is no modem's or service's: the wait ends
+// as a time-out instead of holding the processor and the memory for the whole limit.
+constexpr qsizetype kMaximoResposta = 4 * LinhaSerial::kMaximoLeitura;
 
 bool contemAlgum(const QByteArray &buffer, const QList<QByteArray> &textos)
 {
@@ -25,12 +27,6 @@ bool contemAlgum(const QByteArray &buffer, const QList<QByteArray> &textos)
             return true;
     }
     return false;
-}
-
-// A vanished line is told once, by the caller that owns the call, never as a modem time-out.
-bool perdida(const LinhaSerial &linha)
-{
-    return !linha.aberta() || linha.perdida();
 }
 
 } // namespace
@@ -52,14 +48,20 @@ QString Modulo::DispositivoDaPorta(int numero) const
         QStringLiteral("/dev/ttyS%1").arg(numero - 1));
 }
 
-bool Modulo::ConfiguraModem()
+bool Modulo::ConfiguraModem(QString *motivo)
 {
     const QString dispositivo = DispositivoDaPorta(m_numeroPorta);
+    if (motivo)
+        motivo->clear();
     if (dispositivo.isEmpty())
         return false;
     const QString configuracoes = m_ini.LePerfil(
         kSecaoModem, QStringLiteral("Configurações"), QStringLiteral("9600,e,7,1"));
-    return m_modem.abre(dispositivo, configuracoes);
+    if (m_modem.abre(dispositivo, configuracoes))
+        return true;
+    if (motivo)
+        *motivo = m_modem.erro();
+    return false;
 }
 
 bool Modulo::Escreve(const QString &texto)
@@ -75,6 +77,17 @@ void Modulo::avisaTimeOutModem()
         CaixaMensagem::Icone::Informacao);
 }
 
+bool Modulo::aguardaOk()
+{
+    if (AguardaResposta("OK", kEsperaOk))
+        return true;
+    // A vanished line is told once, by the caller that owns the call; a line closed because
+    // the program is ending is told nothing at all.
+    if (!m_modem.fechadaOuPerdida())
+        avisaTimeOutModem();
+    return false;
+}
+
 void Modulo::InicializaModem()
 {
     if (!m_modem.temModem())
@@ -82,12 +95,12 @@ void Modulo::InicializaModem()
     const QString inicializacao = SoImprimiveis(
         m_ini.LePerfil(kSecaoModem, QStringLiteral("Inicialização"), QStringLiteral("ATZ")));
     Escreve(inicializacao + QLatin1Char(kCR));
-    if (!AguardaResposta("OK", kEsperaOk))
-        avisaTimeOutModem();
+    aguardaOk();
     Espera(0.05);
+    if (m_modem.fechadaOuPerdida())
+        return;
     Escreve(QStringLiteral("ate0\r"));
-    if (!AguardaResposta("OK", kEsperaOk))
-        avisaTimeOutModem();
+    aguardaOk();
 }
 
 bool Modulo::AguardaTextos(
@@ -99,7 +112,7 @@ bool Modulo::AguardaTextos(
         if (contemAlgum(buffer, textos))
             break;
         const double resta = prazo - m_relogio.agora();
-        if (resta <= 0 || m_modem.perdida() || !m_modem.aberta())
+        if (resta <= 0 || m_modem.fechadaOuPerdida() || buffer.size() > kMaximoResposta)
             return false;
         m_relogio.aguardaEntrada(m_modem, resta, processaEventos);
     }
@@ -119,9 +132,11 @@ void Modulo::Espera(double segundos)
 
 void Modulo::LimpaEntrada()
 {
+    // Bounded: a line that never stops sending keeps the rest, and the next wait judges it.
+    qsizetype descartados = 0;
     do {
-        m_modem.le();
-    } while (m_modem.aguardando() > 0);
+        descartados += m_modem.le().size();
+    } while (m_modem.aguardando() > 0 && descartados < kMaximoResposta);
 }
 
 bool Modulo::Discar()
@@ -130,17 +145,14 @@ bool Modulo::Discar()
         return ConectaGateway();
     LimpaEntrada();
     Escreve(QStringLiteral("ATE0\r"));
-    if (!AguardaResposta("OK", kEsperaOk)) {
-        if (!perdida(m_modem))
-            avisaTimeOutModem();
+    if (!aguardaOk())
         return false;
-    }
     const QString linha = MontaLinhaDiscagem(LeParametrosDiscagem(m_ini));
     Espera(0.2);
     Escreve(linha + QLatin1Char(kCR));
     Espera(0.1);
     const int codigo = AguardaConexao();
-    if (perdida(m_modem))
+    if (m_modem.fechadaOuPerdida())
         return false;
 
     const auto erro = [this](const QString &texto, CaixaMensagem::Icone icone) {

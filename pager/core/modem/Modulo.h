@@ -30,11 +30,13 @@ public:
     // empty for any other number.
     QString DispositivoDaPorta(int numero) const;
 
-    // Opens the port NumeroPorta with "Configurações" of "MODEM". No message here.
-    bool ConfiguraModem();
+    // Opens the port NumeroPorta with "Configurações" of "MODEM". No message here: when it
+    // fails, `motivo` gets the line's reason (empty when no port 1 to 4 is chosen).
+    bool ConfiguraModem(QString *motivo = nullptr);
 
     // "Inicialização" (default "ATZ") and "ate0", each awaited for 4 s; a missing "OK"
-    // shows the time-out message and the procedure goes on. Nothing on a gateway line.
+    // shows the time-out message and the procedure goes on. It stops, silent, once the line
+    // is closed or lost. Nothing on a gateway line.
     void InicializaModem();
 
     // Waits up to `segundos` for `texto` in a fresh buffer, without processing events.
@@ -44,14 +46,15 @@ public:
     // `buffer` until it holds any of `textos` or `segundos` have passed, processing window
     // events meanwhile or not. True when a text was seen and the time is not over at the
     // end (a text arriving at the very last instant counts as a time-out). A line that
-    // vanishes ends the wait at once, as a failure.
+    // vanishes, or floods the buffer with none of the texts, ends the wait at once, as a
+    // failure.
     bool AguardaTextos(
         QByteArray &buffer, const QList<QByteArray> &textos, double segundos, bool processaEventos);
 
     // Pauses for `segundos` while window events are processed.
     void Espera(double segundos);
 
-    // Reads and discards the input until nothing more waits.
+    // Reads and discards the input until nothing more waits, or a bounded amount has gone.
     void LimpaEntrada();
 
     // Dials the paging service (on a gateway line: connects to it, within the same 60 s);
@@ -77,7 +80,12 @@ public:
     PainelStatus &status() { return m_status; }
 
 private:
+    // The limit a dial result, or a gateway's connection, is awaited for.
+    static constexpr double kEsperaConexao = 60.0;
+
     void avisaTimeOutModem();
+    // Awaits "OK" for 4 s; a time-out message unless the line is closed or lost.
+    bool aguardaOk();
     // The same steps on a line without a modem (a TAP gateway): connect within the dial
     // limit, close at once (ModuloGateway.cpp).
     bool ConectaGateway();

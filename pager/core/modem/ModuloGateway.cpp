@@ -8,13 +8,6 @@
 #include "core/line/Relogio.h"
 #include "core/settings/Programa.h"
 
-namespace {
-
-// The limit a dial result is awaited for, kept for the connection.
-constexpr double kEsperaConexao = 60.0;
-
-} // namespace
-
 bool Modulo::ConectaGateway()
 {
     using Conexao = LinhaSerial::Conexao;

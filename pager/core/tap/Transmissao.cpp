@@ -261,8 +261,7 @@ bool Transmissao::Desliga(const QString &seLinhaPerdida)
 
 bool Transmissao::LinhaPerdida() const
 {
-    const LinhaSerial &linha = m_modulo.Modem();
-    return !linha.aberta() || linha.perdida();
+    return m_modulo.Modem().fechadaOuPerdida();
 }
 
 void Transmissao::Erro(const QString &texto)

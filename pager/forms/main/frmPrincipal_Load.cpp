@@ -52,20 +52,28 @@ bool frmPrincipal::lacoDaPorta()
         m_modulo->DefineNumeroPorta(
             numeroDaPorta(m_ini->LePerfil(kSecaoModem, kPortaSerial, kVazio)));
         m_modem->fecha();
-        if (m_modulo->ConfiguraModem())
+        QString motivo;
+        if (m_modulo->ConfiguraModem(&motivo))
             return true;
         fechaSplash();
         mostraStatus(QStringLiteral(" Erro iniciando a porta serial do modem."));
-        const auto resposta = m_caixa->pergunta(QStringLiteral("Erro:"),
-            QStringLiteral("Houve um erro ao tentar inicializar o modem. Você deseja ajustar as "
-                           "configurações do seu modem?"),
-            CaixaMensagem::Icone::Critico);
+        // The line's own reason (a malformed gateway address, settings the port refuses, a
+        // port in use) goes with the question and, on "Não", takes the place of the guess
+        // about another program, which stays for a port that gave none.
+        QString pergunta = QStringLiteral("Houve um erro ao tentar inicializar o modem. Você "
+                                          "deseja ajustar as configurações do seu modem?");
+        if (!motivo.isEmpty())
+            pergunta += QStringLiteral("\n\nMotivo: ") + motivo;
+        const auto resposta
+            = m_caixa->pergunta(QStringLiteral("Erro:"), pergunta, CaixaMensagem::Icone::Critico);
         if (resposta != CaixaMensagem::Resposta::Sim) {
             m_caixa->mostra(QStringLiteral("Informação:"),
-                QStringLiteral("Este erro pode ter sido ocasionado pelo fato de que "
-                               "outro aplicativo está utilizando a porta serial onde "
-                               "está instalado o seu modem. Reinicialize o seu "
-                               "computador e tente novamente."),
+                !motivo.isEmpty()
+                    ? motivo
+                    : QStringLiteral("Este erro pode ter sido ocasionado pelo fato de que "
+                                     "outro aplicativo está utilizando a porta serial onde "
+                                     "está instalado o seu modem. Reinicialize o seu "
+                                     "computador e tente novamente."),
                 CaixaMensagem::Icone::Informacao);
             return false;
         }

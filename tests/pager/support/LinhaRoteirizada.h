@@ -29,10 +29,13 @@ public:
     { }
 
     void defineRespondedor(Respondedor r) { m_respondedor = std::move(r); }
-    // Decides whether abre() succeeds for a device and a settings text (default: always).
-    void defineAbertura(std::function<bool(const QString &, const QString &)> aceita)
+    // Decides whether abre() succeeds for a device and a settings text (default: always),
+    // and the reason erro() gives for a refusal.
+    void defineAbertura(
+        std::function<bool(const QString &, const QString &)> aceita, const QString &motivo = {})
     {
         m_aceita = std::move(aceita);
+        m_motivo = motivo;
     }
 
     // Bytes arriving from the other end now, or after `segundos` of virtual time.
@@ -60,6 +63,7 @@ public:
     }
     bool aguardaEntrada(int milissegundos) override;
     bool perdida() const override { return m_perdida; }
+    QString erro() const override { return m_aberta ? QString() : m_motivo; }
 
 private:
     RelogioVirtual &m_relogio;
@@ -68,6 +72,7 @@ private:
     QList<Escrita> m_escritas;
     QStringList m_aberturas;
     QString m_dispositivo;
+    QString m_motivo;
     QByteArray m_entrada;
     bool m_aberta = false;
     bool m_perdida = false;

@@ -125,28 +125,35 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("dispositivo");
         QTest::addColumn<QString>("configuracoes");
+        QTest::addColumn<QString>("motivo");
         QTest::newRow("dispositivo inexistente") << "/dev/tellumo-nao-existe"
-                                                 << "9600,e,7,1";
+                                                 << "9600,e,7,1"
+                                                 << "O dispositivo não existe.";
         QTest::newRow("não é terminal") << "/dev/null"
-                                        << "9600,e,7,1";
+                                        << "9600,e,7,1"
+                                        << "não é uma porta serial";
         QTest::newRow("sem dispositivo") << ""
-                                         << "9600,e,7,1";
+                                         << "9600,e,7,1"
+                                         << "Nenhum dispositivo";
         QTest::newRow("configurações ruins") << "PTY"
-                                             << "9600,q,7,1";
+                                             << "9600,q,7,1"
+                                             << "Configurações inválidas";
         QTest::newRow("velocidade sem valor exato") << "PTY"
-                                                    << "14400,e,7,1";
+                                                    << "14400,e,7,1"
+                                                    << "\"14400,e,7,1\"";
     }
     void aberturaRecusada()
     {
         QFETCH(QString, dispositivo);
         QFETCH(QString, configuracoes);
+        QFETCH(QString, motivo);
         ModemPty modem;
         if (dispositivo == QStringLiteral("PTY"))
             dispositivo = modem.nome();
         LinhaSerialPosix linha;
         QVERIFY(!linha.abre(dispositivo, configuracoes));
         QVERIFY(!linha.aberta());
-        QVERIFY(!linha.erro().isEmpty());
+        QVERIFY2(linha.erro().contains(motivo), qPrintable(linha.erro()));
     }
 
     void esperaSemDadosBloqueiaAteOPrazo()

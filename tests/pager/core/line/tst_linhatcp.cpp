@@ -1,8 +1,11 @@
 #include "EscutaLocal.h"
+#include "core/line/ConexaoTcp.h"
 #include "core/line/LinhaTcp.h"
 
 #include <QDeadlineTimer>
 #include <QTest>
+#include <netinet/in.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -31,6 +34,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("aceito");
         QTest::newRow("nome") << QStringLiteral("TCP:tap.exemplo.com.br:444") << true;
         QTest::newRow("ipv6") << QStringLiteral("tcp:[::1]:65535") << true;
+        QTest::newRow("brancos") << QStringLiteral("tcp: tap.exemplo.com.br : 444") << true;
         QTest::newRow("sem porta") << QStringLiteral("tcp:tap.exemplo.com.br") << false;
         QTest::newRow("sem nome") << QStringLiteral("tcp::444") << false;
         QTest::newRow("porta 0") << QStringLiteral("tcp:tap:0") << false;
@@ -46,6 +50,7 @@ private Q_SLOTS:
         LinhaTcp linha;
         QCOMPARE(linha.abre(dispositivo, QStringLiteral("9600,e,7,1")), aceito);
         QCOMPARE(linha.erro().isEmpty(), aceito);
+        QVERIFY(aceito || linha.erro().contains(QLatin1Char('"') + dispositivo + QLatin1Char('"')));
         QCOMPARE(linha.conexao(), LinhaSerial::Conexao::Nenhuma);
         QVERIFY(!linha.escreve("x"));
     }
@@ -79,6 +84,33 @@ private Q_SLOTS:
         QVERIFY(!linha.perdida());
         linha.conecta();
         QCOMPARE(aguardaConexao(linha), LinhaSerial::Conexao::Feita);
+    }
+
+    // A name's first address never answers (its queue is full): the next one serves.
+    void primeiroEnderecoMudo()
+    {
+        EscutaLocal muda(0), boa;
+        LinhaTcp cheia;
+        QVERIFY(cheia.abre(muda.endereco(), QString()));
+        cheia.conecta();
+        QCOMPARE(aguardaConexao(cheia), LinhaSerial::Conexao::Feita);
+        std::vector<EnderecoTcp> enderecos;
+        QString erro;
+        for (const EscutaLocal *e : {&muda, &boa}) {
+            const QByteArray porta = e->endereco().section(QLatin1Char(':'), -1).toLatin1();
+            for (const EnderecoTcp &a : ProcuraDeNome::Resolve("127.0.0.1", porta, erro))
+                enderecos.push_back(a);
+        }
+        QCOMPARE(enderecos.size(), size_t(2));
+        const int cancela = ::eventfd(0, EFD_CLOEXEC);
+        int fd = -1;
+        QCOMPARE(ConectaTcp(enderecos, cancela, 200, fd), 0);
+        sockaddr_in par{};
+        socklen_t tamanho = sizeof par;
+        QCOMPARE(::getpeername(fd, reinterpret_cast<sockaddr *>(&par), &tamanho), 0);
+        QCOMPARE(QStringLiteral("tcp:127.0.0.1:%1").arg(ntohs(par.sin_port)), boa.endereco());
+        ::close(fd);
+        ::close(cancela);
     }
 
     // A gateway whose queue is full leaves the attempt hanging: given up, it is over at once.

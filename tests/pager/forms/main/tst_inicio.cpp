@@ -162,15 +162,26 @@ private Q_SLOTS:
         QCOMPARE(j.modulo().NumeroPorta(), 1);
     }
 
+    // The port's own reason, when it gives one, reaches the operator.
+    void portaInexistenteNaoEncerra_data()
+    {
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("sem motivo") << QString();
+        QTest::newRow("em uso") << QStringLiteral("/dev/ttyS1 está em uso por outro programa.");
+    }
     void portaInexistenteNaoEncerra()
     {
+        QFETCH(QString, motivo);
         BancadaPrincipal b;
         b.grava(QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("2"));
-        b.linha.defineAbertura([](const QString &, const QString &) { return false; });
+        b.linha.defineAbertura([](const QString &, const QString &) { return false; }, motivo);
         b.caixa.responde({CaixaMensagem::Resposta::Nao});
         frmPrincipal &j = b.cria();
         QVERIFY(!j.Form_Load());
-        QCOMPARE(b.caixa.textos(), (QStringList{kPergunta, kDesistiu}));
+        const QStringList esperados = motivo.isEmpty()
+            ? QStringList{kPergunta, kDesistiu}
+            : QStringList{kPergunta + QStringLiteral("\n\nMotivo: ") + motivo, motivo};
+        QCOMPARE(b.caixa.textos(), esperados);
         QVERIFY(b.dialogos.isEmpty());
         QVERIFY(!b.status.contains(QStringLiteral(" Pronto")));
     }
@@ -275,6 +286,7 @@ private Q_SLOTS:
         QVERIFY(!BancoDeDados().isOpen());
         QVERIFY(!b.linha.aberta());
         QVERIFY(!b.status.contains(QStringLiteral(" Pronto")));
+        QCOMPARE(b.caixa.quantidade(), 0);
         QCOMPARE(composicoes, 0);
     }
 
