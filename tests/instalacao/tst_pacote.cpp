@@ -78,11 +78,11 @@ private slots:
         QCOMPARE(programas.size(), 3);
         for (const QString &arquivo : programas) {
             int status = -1;
-            const QString log = roda(QStringLiteral("appstreamcli"),
+            const QString aviso = roda(QStringLiteral("appstreamcli"),
                 {QStringLiteral("validate"), QStringLiteral("--no-net"),
                     metainfo.filePath(arquivo)},
                 &status);
-            QVERIFY2(status == 0, qPrintable(log));
+            QVERIFY2(status == 0, qPrintable(aviso));
         }
     }
 };
