@@ -19,6 +19,9 @@ PACOTES=(
   # the Debian package: dpkg-shlibdeps (build-essential) reads the executables through file;
   # the menu entries are checked with desktop-file-validate
   file desktop-file-utils
+  # the manual pages are written in scdoc and turned into roff at build time; lintian checks
+  # the package as Debian would; appstreamcli validates the AppStream metainfo
+  scdoc lintian appstream
   # Tellumo's directory on a PostgreSQL server: Qt's driver, and the server the tests start
   libqt6sql6-psql postgresql
 )

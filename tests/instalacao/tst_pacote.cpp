@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -8,12 +10,15 @@ class TestePacote : public QObject
 {
     Q_OBJECT
 
-    static QString roda(const QString &programa, const QStringList &argumentos)
+    static QString roda(
+        const QString &programa, const QStringList &argumentos, int *status = nullptr)
     {
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(programa, argumentos);
         p.waitForFinished(240000);
+        if (status)
+            *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
         return QString::fromUtf8(p.readAll());
     }
 
@@ -38,10 +43,13 @@ private slots:
                 "/usr/share/quorvane/vistral/byday.arq\n",
                 "/usr/share/quorvane/vistral/Vistral.html\n",
                 "/usr/share/applications/vistral.desktop\n",
-                "/usr/share/icons/hicolor/48x48/apps/tellumo.png\n"})
+                "/usr/share/icons/hicolor/48x48/apps/tellumo.png\n", "/usr/bin/tellumo-simulador\n",
+                "/usr/share/doc/quorvane/copyright\n",
+                "/usr/share/doc/quorvane/changelog.Debian.gz\n"})
             QVERIFY2(conteudo.contains(QLatin1String(arquivo)), arquivo);
-        // Nothing of the developer's: no tests, no simulator, no settings a run left behind.
-        for (const char *alheio : {"test_", "simulador", "Vistral.Dat", "enableit.dat"})
+        // Nothing of the developer's: no tests, no simulator under its build name, no settings
+        // a run left behind.
+        for (const char *alheio : {"test_", "bin/simulador", "Vistral.Dat", "enableit.dat"})
             QVERIFY2(!conteudo.contains(QLatin1String(alheio)), alheio);
 
         const QString depende = roda(QStringLiteral("dpkg-deb"),
@@ -49,6 +57,30 @@ private slots:
         for (const char *pacote : {"libc6 (", "libqt6widgets6 (", "libqt6sql6 (",
                  "libqt6printsupport6 (", "libqt6sql6-sqlite", "qt6-translations-l10n"})
             QVERIFY2(depende.contains(QLatin1String(pacote)), qPrintable(depende));
+
+        // Every installed executable has its manual page.
+        static const QRegularExpression executavel(QStringLiteral("/usr/bin/(\\S+)\n"));
+        int executaveis = 0;
+        for (const QRegularExpressionMatch &m : executavel.globalMatch(conteudo)) {
+            const QString pagina
+                = QStringLiteral("/usr/share/man/man1/%1.1.gz\n").arg(m.captured(1));
+            QVERIFY2(conteudo.contains(pagina), qPrintable(pagina));
+            ++executaveis;
+        }
+        QCOMPARE(executaveis, 5);
+
+        if (QStandardPaths::findExecutable(QStringLiteral("appstreamcli")).isEmpty())
+            QSKIP("appstreamcli não está instalado: a metainfo ficou sem validar");
+        QTemporaryDir arvore;
+        roda(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, arvore.path()});
+        QStringList validar = {QStringLiteral("validate"), QStringLiteral("--no-net")};
+        const QDir metainfo(arvore.filePath(QStringLiteral("usr/share/metainfo")));
+        for (const QFileInfo &arquivo : metainfo.entryInfoList({QStringLiteral("*.metainfo.xml")}))
+            validar << arquivo.filePath();
+        QCOMPARE(validar.size(), 2 + 3);
+        int status = -1;
+        const QString aviso = roda(QStringLiteral("appstreamcli"), validar, &status);
+        QVERIFY2(status == 0, qPrintable(aviso));
     }
 };
 

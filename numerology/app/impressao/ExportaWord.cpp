@@ -5,8 +5,10 @@
 
 #include <QClipboard>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryFile>
@@ -20,6 +22,11 @@ const QString kPrefixo = QStringLiteral("Vistral-");
 constexpr qint64 kIdadeMinimaSegundos = 60;
 
 } // namespace
+
+ExportaWord::ExportaWord(CaixaMensagem &caixa)
+    : m_caixa(caixa)
+    , m_abreNoDesktop([](const QUrl &documento) { return QDesktopServices::openUrl(documento); })
+{ }
 
 bool ExportaWord::exporta(const OrigemRelatorio &origem, const QString &caminhoWord)
 {
@@ -37,7 +44,7 @@ bool ExportaWord::exporta(const OrigemRelatorio &origem, const QString &caminhoW
             CaixaMensagem::Icone::Critico);
         return false;
     }
-    if (caminhoWord.isEmpty() || !QProcess::startDetached(caminhoWord, {arquivo})) {
+    if (!abre(arquivo, caminhoWord)) {
         QFile::remove(arquivo);
         m_caixa.mostra(QStringLiteral("Erro Iniciando Aplicativo:"),
             QStringLiteral("Vistral não conseguiu localizar o Arquivo de Execução do "
@@ -54,6 +61,15 @@ bool ExportaWord::exporta(const OrigemRelatorio &origem, const QString &caminhoW
         areaDeTransferencia->setText(*origem);
     }
     return true;
+}
+
+bool ExportaWord::abre(const QString &arquivo, const QString &caminhoWord) const
+{
+    // A configured program that exists but does not start is the user's to mend: the
+    // desktop is asked only when nothing lies at the path (the default lowriter missing).
+    if (!caminhoWord.isEmpty() && QFileInfo::exists(caminhoWord))
+        return QProcess::startDetached(caminhoWord, {arquivo});
+    return m_abreNoDesktop(QUrl::fromLocalFile(arquivo));
 }
 
 QString ExportaWord::pasta() const

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <unistd.h>
 
 namespace {
@@ -98,27 +99,50 @@ private Q_SLOTS:
         QCOMPARE(depois.size(), 1); // the new export
     }
 
-    void programaQueNaoIniciaAvisaOUsuario_data()
+    // Without a program at the path the desktop's application for RTF gets the document;
+    // the message comes only when that fails too, or when the program there cannot start.
+    void semProcessadorAbreNoDesktopOuAvisa_data()
     {
         QTest::addColumn<QString>("caminho");
-        QTest::newRow("arquivo inexistente") << QStringLiteral("/nao/existe/WinWord.Exe");
-        QTest::newRow("caminho vazio") << QString();
+        QTest::addColumn<bool>("desktopAbre");
+        QTest::addColumn<bool>("desktopPerguntado");
+        QTest::newRow("inexistente, o desktop abre")
+            << QStringLiteral("/nao/lowriter") << true << true;
+        QTest::newRow("inexistente, o desktop falha")
+            << QStringLiteral("/nao/existe/WinWord.Exe") << false << true;
+        QTest::newRow("caminho vazio") << QString() << false << true;
+        QTest::newRow("existe mas não inicia") << QStringLiteral("/") << true << false;
     }
 
-    void programaQueNaoIniciaAvisaOUsuario()
+    void semProcessadorAbreNoDesktopOuAvisa()
     {
         QFETCH(QString, caminho);
+        QFETCH(bool, desktopAbre);
+        QFETCH(bool, desktopPerguntado);
         CaixaMensagemGravada caixa;
         ExportaWord exporta(caixa);
         exporta.usaPastaTemporaria(m_pasta->filePath(QStringLiteral("tmp")));
-        QVERIFY(!exporta.exporta(kRelatorio, caminho));
+        QList<QUrl> pedidos;
+        exporta.usaDesktop([&](const QUrl &documento) {
+            pedidos.append(documento);
+            return desktopAbre;
+        });
+        const bool abriu = desktopAbre && desktopPerguntado;
+        QCOMPARE(exporta.exporta(kRelatorio, caminho), abriu);
+        QCOMPARE(pedidos.size(), int(desktopPerguntado));
+        QCOMPARE(
+            QGuiApplication::clipboard()->text(), abriu ? kRelatorio : QStringLiteral("antes"));
+        if (abriu) {
+            QCOMPARE(caixa.quantidade(), 0);
+            QVERIFY(conteudo(pedidos.constFirst().toLocalFile()).startsWith("{\\rtf1"));
+            return;
+        }
         QCOMPARE(caixa.quantidade(), 1);
         QCOMPARE(caixa.ultimo().titulo, QStringLiteral("Erro Iniciando Aplicativo:"));
         QCOMPARE(caixa.ultimo().texto,
             QStringLiteral("Vistral não conseguiu localizar o Arquivo de Execução do "
                            "Microsoft® Word. Para configurá-lo manualmente, vá ao menu "
                            "Arquivo e selecione Opções."));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("antes"));
         QVERIFY(QDir(m_pasta->filePath(QStringLiteral("tmp"))).isEmpty());
     }
 
