@@ -1,103 +1,30 @@
-#include "BancoTemporario.h"
-#include "CaixaMensagemGravada.h"
+#include "CenarioDaComposicao.h"
 #include "Digita.h"
-#include "PainelStatusGravado.h"
 #include "core/compose/EstadoGlobal.h"
-#include "core/directory/Diretorio.h"
-#include "core/settings/ArquivoIni.h"
-#include "forms/registers/frmCadastraUsuarios.h"
 #include "forms/send/frmMontaMsg.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
-#include <memory>
 
-using Icone = CaixaMensagem::Icone;
-
-// The compose window on a real database file and a real settings file, with recorded
-// message boxes and a recorded status line.
-class TestMontaMsg : public QObject
+// The compose window's choice between the users' and the groups' list, and the rules the
+// message text is typed under.
+class TestMontaMsg : public QObject, CenarioDaComposicao
 {
     Q_OBJECT
 
-    std::unique_ptr<BancoTemporario> banco_;
-    std::unique_ptr<QTemporaryDir> pastaIni_;
-    std::unique_ptr<ArquivoIni> ini_;
-    CaixaMensagemGravada caixa_;
-    PainelStatusGravado status_;
-    QList<PedidoEnvio> pedidos_;
-    bool comEnvio_ = true;
-    std::function<void(QDialog &)> dialogo_;
-
-    static int Grupo(const QString &nome)
-    {
-        return Diretorio().InsereGrupo(QStringLiteral("d"), nome).value_or(-1);
-    }
-    static int Usuario(const QString &nome, const QString &pager)
-    {
-        return Diretorio()
-            .InsereUsuario(QStringLiteral("obs"), pager, QDate(2020, 1, 1), nome)
-            .value_or(-1);
-    }
-
-    std::unique_ptr<frmMontaMsg> Janela()
-    {
-        frmMontaMsg::Dependencias d;
-        d.ini = ini_.get();
-        if (comEnvio_)
-            d.mostraShowDoEnvio = [this](frmMontaMsg &, const PedidoEnvio &p) { pedidos_ << p; };
-        auto janela = std::make_unique<frmMontaMsg>(
-            AmbienteJanela{
-                caixa_, [this](const QString &t) { status_.mostraStatus(t); }, dialogo_, {}},
-            std::move(d));
-        janela->show();
-        // Focus moves only inside the active window.
-        QApplication::setActiveWindow(janela.get());
-        if (!QTest::qWaitForWindowActive(janela.get()))
-            qWarning("janela de composição não ficou ativa");
-        return janela;
-    }
-    template <typename T> static T *Filho(QWidget &w, const char *nome)
-    {
-        return w.findChild<T *>(QString::fromLatin1(nome));
-    }
-    static QStringList Itens(QWidget &w)
-    {
-        auto *lista = Filho<QComboBox>(w, "cmbUsuario");
-        QStringList itens;
-        for (int i = 0; i < lista->count(); ++i)
-            itens << lista->itemText(i);
-        return itens;
-    }
-    static QPlainTextEdit *Texto(QWidget &w) { return Filho<QPlainTextEdit>(w, "txtMensagem"); }
     QString Opcao() const
     {
         return ini_->LePerfil(QStringLiteral("LISTAGEM"), QStringLiteral("Opção"), QString());
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        banco_ = std::make_unique<BancoTemporario>();
-        QVERIFY2(banco_->Aberto(), qPrintable(banco_->Erro()));
-        pastaIni_ = std::make_unique<QTemporaryDir>();
-        ini_ = std::make_unique<ArquivoIni>(pastaIni_->path(), QStringLiteral("Tellumo.INI"));
-        caixa_.limpa();
-        status_.limpa();
-        pedidos_.clear();
-        comEnvio_ = true;
-        dialogo_ = {};
-        global::MensagemAnterior().clear();
-        global::EnvioIniciado() = true;
-    }
-    void cleanup() { banco_.reset(); }
+    void init() { Prepara(); }
+    void cleanup() { Encerra(); }
 
     void primeiraAberturaListaUsuariosEGravaAOpcao()
     {
@@ -320,126 +247,6 @@ private Q_SLOTS:
         auto j = Janela();
         Digita(Texto(*j), QStringLiteral("=ANTERIOR"));
         QCOMPARE(Texto(*j)->toPlainText(), QStringLiteral("=Anterior"));
-    }
-
-    void enviarEntregaOPedidoDoMomento_data()
-    {
-        QTest::addColumn<bool>("porGrupo");
-        QTest::newRow("usuário") << false;
-        QTest::newRow("grupo") << true;
-    }
-    void enviarEntregaOPedidoDoMomento()
-    {
-        QFETCH(bool, porGrupo);
-        Usuario(QStringLiteral("Ana"), QStringLiteral("1"));
-        const int bia = Usuario(QStringLiteral("Bia"), QStringLiteral("2"));
-        Grupo(QStringLiteral("A"));
-        const int b = Grupo(QStringLiteral("B"));
-        auto j = Janela();
-        if (porGrupo)
-            Filho<QRadioButton>(*j, "optListaPorGrupo")->setFocus(Qt::MouseFocusReason);
-        Filho<QComboBox>(*j, "cmbUsuario")->setCurrentIndex(1);
-        Digita(Texto(*j), QStringLiteral(" Olá "));
-        Filho<QToolButton>(*j, "cmdEnviar")->click();
-
-        QCOMPARE(pedidos_.size(), 1);
-        QCOMPARE(pedidos_.first().modo,
-            porGrupo ? PedidoEnvio::Modo::Grupo : PedidoEnvio::Modo::Usuario);
-        QCOMPARE(pedidos_.first().identificador, porGrupo ? b : bia);
-        QCOMPARE(pedidos_.first().texto, QStringLiteral(" Ola "));
-        QCOMPARE(global::MensagemAnterior(), QStringLiteral(" Ola "));
-        QVERIFY(!global::EnvioIniciado());
-        QCOMPARE(status_.ultimo(), QStringLiteral(" Pronto"));
-        QCOMPARE(caixa_.quantidade(), 0);
-        // The window stays for the next message.
-        QVERIFY(j->isVisible());
-    }
-
-    void enviarSemJanelaDeEnvioParaNoTerceiroPasso()
-    {
-        comEnvio_ = false;
-        Usuario(QStringLiteral("Ana"), QStringLiteral("1"));
-        auto j = Janela();
-        Digita(Texto(*j), QStringLiteral("teste"));
-        Filho<QToolButton>(*j, "cmdEnviar")->click();
-        QCOMPARE(global::MensagemAnterior(), QStringLiteral("teste"));
-        QVERIFY(!global::EnvioIniciado());
-        QCOMPARE(status_.textos(), QStringList());
-    }
-
-    void enviarRecusaSemDestinoOuSemTexto_data()
-    {
-        QTest::addColumn<bool>("comUsuario");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("aviso");
-        QTest::newRow("lista vazia")
-            << false << QStringLiteral("oi")
-            << QStringLiteral("Favor selecionar o destinatário antes de enviar a mensagem.");
-        QTest::newRow("sem texto")
-            << true << QString()
-            << QStringLiteral("Favor digitar a mensagem para depois enviá-la.");
-    }
-    void enviarRecusaSemDestinoOuSemTexto()
-    {
-        QFETCH(bool, comUsuario);
-        QFETCH(QString, texto);
-        QFETCH(QString, aviso);
-        if (comUsuario)
-            Usuario(QStringLiteral("Ana"), QStringLiteral("1"));
-        auto j = Janela();
-        Digita(Texto(*j), texto);
-        Filho<QToolButton>(*j, "cmdEnviar")->setFocus();
-        Filho<QToolButton>(*j, "cmdEnviar")->click();
-        QCOMPARE(caixa_.textos(), QStringList({aviso}));
-        QCOMPARE(caixa_.ultimo().titulo, QStringLiteral("Advertência:"));
-        QCOMPARE(caixa_.ultimo().icone, Icone::Informacao);
-        QVERIFY(pedidos_.isEmpty());
-        QVERIFY(global::MensagemAnterior().isEmpty());
-        QCOMPARE(Texto(*j)->hasFocus(), comUsuario);
-    }
-
-    void novoUsuarioPelaComposicaoReabasteceALista()
-    {
-        Usuario(QStringLiteral("Bia"), QStringLiteral("2"));
-        dialogo_ = [](QDialog &dialogo) {
-            dialogo.show();
-            Filho<QLineEdit>(dialogo, "txtNomeUsuario")->setText(QStringLiteral("Ana"));
-            Filho<QLineEdit>(dialogo, "txtPagerID")->setText(QStringLiteral("1"));
-            Filho<QToolButton>(dialogo, "cmdCadastrarGrupo")->click();
-        };
-        auto j = Janela();
-        Filho<QToolButton>(*j, "cmdCadastrar")->click();
-        QCOMPARE(Itens(*j), QStringList({QStringLiteral("Ana"), QStringLiteral("Bia")}));
-        QCOMPARE(global::IdsDestinatarios().size(), 3);
-    }
-
-    void alterarCarregaOEscolhidoOuAvisaListaVazia()
-    {
-        bool abriu = false;
-        dialogo_ = [&](QDialog &) { abriu = true; };
-        {
-            auto vazia = Janela();
-            Filho<QToolButton>(*vazia, "cmdAlterar")->click();
-            QVERIFY(!abriu);
-            QCOMPARE(
-                caixa_.textos(), QStringList({QStringLiteral("Não há nenhum dado selecionado.")}));
-            QCOMPARE(caixa_.ultimo().titulo, QStringLiteral("Erro:"));
-        }
-        Usuario(QStringLiteral("Ana"), QStringLiteral("1"));
-        const int bia = Usuario(QStringLiteral("Bia"), QStringLiteral("2"));
-        QString carregado;
-        dialogo_ = [&](QDialog &dialogo) {
-            carregado = Filho<QLabel>(dialogo, "pnlId")->text() + QLatin1Char('/')
-                + Filho<QLineEdit>(dialogo, "txtNomeUsuario")->text();
-            Filho<QLineEdit>(dialogo, "txtNomeUsuario")->setText(QStringLiteral("Abel"));
-            dialogo.show();
-            Filho<QToolButton>(dialogo, "cmdCadastrarGrupo")->click();
-        };
-        auto j = Janela();
-        Filho<QComboBox>(*j, "cmbUsuario")->setCurrentIndex(1);
-        Filho<QToolButton>(*j, "cmdAlterar")->click();
-        QCOMPARE(carregado, QStringLiteral("%1/Bia").arg(bia));
-        QCOMPARE(Itens(*j), QStringList({QStringLiteral("Abel"), QStringLiteral("Ana")}));
     }
 };
 
