@@ -1,5 +1,6 @@
 #include "LinhaSerialPosix.h"
 
+#include "Descritor.h"
 #include "ErroDoSistema.h"
 #include "ParametrosSerial.h"
 
@@ -136,27 +137,10 @@ bool LinhaSerialPosix::escreve(const QByteArray &bytes)
 {
     if (m_fd < 0 || m_perdida)
         return false;
-    qsizetype enviados = 0;
-    while (enviados < bytes.size()) {
-        const ssize_t n = ::write(
-            m_fd, bytes.constData() + enviados, static_cast<size_t>(bytes.size() - enviados));
-        if (n > 0) {
-            enviados += n;
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EAGAIN) {
-            pollfd pfd{m_fd, POLLOUT, 0};
-            if (::poll(&pfd, 1, kEsperaSaidaMs) > 0 && !(pfd.revents & (POLLERR | POLLHUP)))
-                continue;
-            marcaPerdida(0);
-            return false;
-        }
-        marcaPerdida(n < 0 ? errno : 0);
-        return false;
-    }
-    return true;
+    const int erro = descritor::EscreveTudo(m_fd, bytes, kEsperaSaidaMs, false);
+    if (erro != 0)
+        marcaPerdida(erro > 0 && erro != ETIMEDOUT ? erro : 0);
+    return erro == 0;
 }
 
 QByteArray LinhaSerialPosix::le()
@@ -192,12 +176,7 @@ QByteArray LinhaSerialPosix::le()
 
 int LinhaSerialPosix::aguardando()
 {
-    if (m_fd < 0 || m_perdida)
-        return 0;
-    int n = 0;
-    if (::ioctl(m_fd, FIONREAD, &n) != 0)
-        return 0;
-    return n;
+    return m_fd < 0 || m_perdida ? 0 : descritor::Aguardando(m_fd);
 }
 
 bool LinhaSerialPosix::aguardaEntrada(int milissegundos)
@@ -205,11 +184,7 @@ bool LinhaSerialPosix::aguardaEntrada(int milissegundos)
     if (m_fd < 0 || m_perdida)
         return false;
     pollfd pfd{m_fd, POLLIN, 0};
-    int r;
-    do {
-        r = ::poll(&pfd, 1, milissegundos < 0 ? 0 : milissegundos);
-    } while (r < 0 && errno == EINTR);
-    if (r <= 0)
+    if (descritor::Aguarda(&pfd, 1, milissegundos < 0 ? 0 : milissegundos) <= 0)
         return false;
     if (pfd.revents & POLLIN)
         return true;

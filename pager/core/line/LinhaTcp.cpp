@@ -1,6 +1,7 @@
 #include "LinhaTcp.h"
 
 #include "ConexaoTcp.h"
+#include "Descritor.h"
 #include "ErroDoSistema.h"
 #include "ProcuraDeNome.h"
 
@@ -10,7 +11,6 @@
 #include <cerrno>
 #include <poll.h>
 #include <sys/eventfd.h>
-#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <system_error>
 #include <thread>
@@ -46,15 +46,6 @@ constexpr int kLimitePorEnderecoMs = 5000;
 
 using erroDoSistema::Texto;
 
-int aguardaPoll(pollfd *fds, nfds_t n, int milissegundos)
-{
-    int r;
-    do {
-        r = ::poll(fds, n, milissegundos);
-    } while (r < 0 && errno == EINTR);
-    return r;
-}
-
 // The helper thread: waits for the name (a look-up an earlier attempt may have started),
 // then tries its addresses in turn. Given up, it ends at once, the look-up going on alone.
 void tenta(const std::shared_ptr<TentativaDeConexao> &t)
@@ -62,7 +53,7 @@ void tenta(const std::shared_ptr<TentativaDeConexao> &t)
     const ProcuraDeNome &procura = *t->procura;
     pollfd fds[2] = {{procura.aviso(), POLLIN, 0}, {t->cancela, POLLIN, 0}};
     if (procura.pronta()
-        || (aguardaPoll(fds, 2, -1) >= 0 && fds[1].revents == 0 && procura.pronta())) {
+        || (descritor::Aguarda(fds, 2, -1) >= 0 && fds[1].revents == 0 && procura.pronta())) {
         if (procura.enderecos().empty()) {
             t->erro = procura.erro();
         } else {
@@ -210,28 +201,10 @@ bool LinhaTcp::escreve(const QByteArray &bytes)
 {
     if (m_fd < 0 || m_perdida)
         return false;
-    qsizetype enviados = 0;
-    while (enviados < bytes.size()) {
-        // MSG_NOSIGNAL: a gateway that has gone must give an error, not end the program.
-        const ssize_t n = ::send(m_fd, bytes.constData() + enviados,
-            static_cast<size_t>(bytes.size() - enviados), MSG_NOSIGNAL);
-        if (n > 0) {
-            enviados += n;
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EAGAIN) {
-            pollfd pfd{m_fd, POLLOUT, 0};
-            if (aguardaPoll(&pfd, 1, kEsperaSaidaMs) > 0 && !(pfd.revents & (POLLERR | POLLHUP)))
-                continue;
-            marcaPerdida(Texto(ETIMEDOUT));
-            return false;
-        }
-        marcaPerdida(n < 0 ? Texto(errno) : kGatewayFechou);
-        return false;
-    }
-    return true;
+    const int erro = descritor::EscreveTudo(m_fd, bytes, kEsperaSaidaMs, true);
+    if (erro != 0)
+        marcaPerdida(erro > 0 ? Texto(erro) : kGatewayFechou);
+    return erro == 0;
 }
 
 QByteArray LinhaTcp::le()
@@ -264,12 +237,7 @@ QByteArray LinhaTcp::le()
 
 int LinhaTcp::aguardando()
 {
-    if (m_fd < 0 || m_perdida)
-        return 0;
-    int n = 0;
-    if (::ioctl(m_fd, FIONREAD, &n) != 0)
-        return 0;
-    return n;
+    return m_fd < 0 || m_perdida ? 0 : descritor::Aguardando(m_fd);
 }
 
 bool LinhaTcp::aguardaEntrada(int milissegundos)
@@ -279,11 +247,11 @@ bool LinhaTcp::aguardaEntrada(int milissegundos)
     const int espera = milissegundos < 0 ? 0 : milissegundos;
     const int d = descritor();
     if (d < 0) {
-        aguardaPoll(nullptr, 0, espera);
+        descritor::Aguarda(nullptr, 0, espera);
         return false;
     }
     pollfd pfd{d, POLLIN, 0};
-    if (aguardaPoll(&pfd, 1, espera) <= 0)
+    if (descritor::Aguarda(&pfd, 1, espera) <= 0)
         return false;
     // An attempt that settled is news, not input; a closed connection reads as input (the
     // next le() finds its end).
