@@ -16,7 +16,7 @@ public:
     bool aberto() const { return descritor >= 0; }
     void envia(const QByteArray &bytes);
     // Everything received until `esperado` shows up or `ms` pass (then whatever came).
-    QByteArray ate(const QByteArray &esperado, int ms = 2000);
+    QByteArray ate(const QByteArray &esperado, int ms = 15000);
     // Everything received during `ms`.
     QByteArray durante(int ms);
 

@@ -159,7 +159,7 @@ private slots:
         ProcessoSimulador simulador;
         QVERIFY2(simulador.inicia({QStringLiteral("--tempo-limite"), QStringLiteral("1")}),
             qPrintable(simulador.erro()));
-        QVERIFY(simulador.aguardaFim(5000));
+        QVERIFY(simulador.aguardaFim(20000));
         const QList<QJsonObject> fim = simulador.registros(QStringLiteral("fim"));
         QCOMPARE(fim.size(), 1);
         QCOMPARE(fim.first().value(QStringLiteral("motivo")).toString(), QStringLiteral("tempo"));

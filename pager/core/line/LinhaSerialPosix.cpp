@@ -149,10 +149,12 @@ QByteArray LinhaSerialPosix::le()
     if (m_fd < 0 || m_perdida)
         return lido;
     char bloco[512];
+    bool releitura = false;
     while (lido.size() < kMaximoLeitura) {
         const ssize_t n = ::read(m_fd, bloco, sizeof bloco);
         if (n > 0) {
             lido.append(bloco, n);
+            releitura = false;
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -160,11 +162,17 @@ QByteArray LinhaSerialPosix::le()
         if (n < 0 && errno == EAGAIN)
             break;
         if (n == 0) {
-            // With VMIN = VTIME = 0 an empty read may only mean "nothing yet"; but when poll()
-            // calls the line readable or hung up, it is the end of the line.
+            // With VMIN = VTIME = 0 an empty read may only mean "nothing yet", and input may
+            // arrive between that read and this look: readable alone, it is read again. Hung
+            // up, or readable twice in a row with nothing to read, is the end of the line.
             pollfd pfd{m_fd, POLLIN, 0};
-            if (::poll(&pfd, 1, 0) > 0 && pfd.revents != 0)
+            if (::poll(&pfd, 1, 0) > 0 && pfd.revents != 0) {
+                if (pfd.revents == POLLIN && !releitura) {
+                    releitura = true;
+                    continue;
+                }
                 marcaPerdida(0);
+            }
             break;
         }
         // EIO: the device or the other end of the pseudo-terminal is gone.

@@ -150,6 +150,7 @@ private Q_SLOTS:
             if (duracaoMs == 0 && !r.simulador.registros(QStringLiteral("logoff")).isEmpty())
                 duracaoMs = relogio.elapsed();
         }
+        QCOMPARE(tellumo.exitStatus(), QProcess::NormalExit);
         QCOMPARE(tellumo.exitCode(), 0);
         QString integridade;
         QCOMPARE(r.log(&integridade).size(), kMembros);
