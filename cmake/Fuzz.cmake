@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzz targets (tests/fuzz). With QUORVANE_FUZZ on and clang as the compiler, every target of
 # the project gets libFuzzer's coverage hooks and the address and undefined-behaviour
 # sanitizers, and each fuzz target links libFuzzer's driver. Otherwise the same targets are

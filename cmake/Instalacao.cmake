@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `cmake --install` puts things (any prefix): executables in <prefix>/bin, each program's
 # read-only data in <prefix>/share/quorvane/<programa>. The programs find that folder from
 # their executable's folder, through the relative path computed here.

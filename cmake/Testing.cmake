@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quorvane_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [TIMEOUT <s>])
 # One Qt Test executable registered with CTest. GUI tests run on the offscreen platform.
 function(quorvane_add_test)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warning flags for every target of the project (Qt's headers come in as system headers).
 add_compile_options(-Wall -Wextra -Wshadow -Wold-style-cast -Wnon-virtual-dtor)
 if(QUORVANE_WERROR)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and runs every one of them three times, each run in a fresh process,
 # then prints one table: measure | target | measured (min / median / max of 3) | verdict.
 # The verdict is on the median. Exit status 0 when every row is within target.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the fuzz targets of tests/fuzz with libFuzzer and the address and undefined-behaviour
 # sanitizers, SECONDS each (default 60), one after the other; names after SECONDS run only
 # those targets. Builds with clang in its own folder, build-fuzz.

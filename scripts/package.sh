@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package "quorvane" (Tellumo, Vistral and recado, installed under /usr) and
 # leaves the one .deb in build/pacote/. The package comes from a release build of its own in
 # build/pacote/obra (no tests, no sanitizers), so the developer's build folder is not touched.

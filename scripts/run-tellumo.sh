@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Tellumo wired to the paging-service simulator, in a demo folder of its own
 # (build/demo): its own settings folder and its own Pager.Mdb with sample users and groups,
 # so that a real user's settings and directory are never touched. Closing Tellumo stops the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package that building, running and testing the three programs need.
 # Does nothing when all of them are already there. Run as root on Debian 12.
 set -euo pipefail

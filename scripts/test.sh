@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite; then builds it again with
 # the address and undefined-behaviour sanitizers in build-asan and runs it there too.
 set -euo pipefail

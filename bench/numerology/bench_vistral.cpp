@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vistral's two speed figures: a complete analysis with all its file lookups (target under
 // 20 ms) and the start-up up to the main window on screen (target under 1 s).
 // Usage: bench_vistral [program folder with the .DAT files]; without a folder, full-size

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vistral's idle cost, in a fresh process: the main window open after its start-up,
 // untouched for `segundos` (default 30); counts the timer events of our own objects
 // (target: none) and the processor time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // recado's idle cost, in a fresh process: the dialog open and connected (to a stand-in
 // server on this machine), untouched for `segundos` (default 30); counts the timer events
 // of our own objects (target: none) and the processor time.

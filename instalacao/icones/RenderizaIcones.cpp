@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: writes each program's window picture as the PNG files of the freedesktop
 // icon theme, <pasta>/<N>x<N>/apps/<programa>.png, for every size N given. The pictures are
 // the ones the programs draw for their own windows, rendered at each size.

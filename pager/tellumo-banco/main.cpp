@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tellumo-banco: puts Tellumo's directory on a PostgreSQL server, so that operators on
 // several machines share one directory and one history.
 #include "core/directory/DiretorioNoServidor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Figuras.h"
 
 // The resources live in a static library: they must be registered before first use.

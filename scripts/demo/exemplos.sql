@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Sample directory of the demo: a few users, groups and memberships (UTF-8).
 INSERT INTO Usuarios (Nome_Usuario, ID_Pager, Descricao, Data_Cadastro) VALUES
   ('João da Silva', '1234567', 'Gerente de vendas', '02/03/2026'),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer a target is this program: it runs every file of the folders (or the
 // files) named on its command line through the target once, so that the suite replays the
 // seed corpus with any compiler. Each name is printed before its run: after a failed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file, whatever bytes lie in it: a read sees at most 99 characters; a write
 // touches only the line of its key (adding it, and its section, when absent) and keeps
 // every other byte; the value written reads back.

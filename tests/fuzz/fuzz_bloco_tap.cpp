@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TAP block and its checksum: the block holds exactly STX, code, CR, text, CR, ETX when
 // the text fits (240 bytes) and is left alone when it does not; the checksum is three
 // characters "0" to "?" and agrees with the paging terminal's own implementation and with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numerology calculations for any argument: a reduction is one digit congruent to its
 // argument modulo 9 (0 only for 0); a cycle changes in a year whose personal year is 1,
 // from three years before to five after birth year + k; every number of a name, a birth date text

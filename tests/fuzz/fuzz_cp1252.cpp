@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1252 conversion: one character for one byte both ways; bytes come back
 // through a decode and an encode, except the five unassigned ones, which become "?"; a
 // text comes back through an encode and a decode exactly when the code page holds it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed listing: every line is the five-blank margin and at most 75 characters, no
 // CR or LF is ever printed, and the non-blank characters of the text come out all, in
 // their order. Justifying only widens gaps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dial line built from whatever the settings file holds: one modem command of printable
 // characters, never a second command carried in by a control character.
 //

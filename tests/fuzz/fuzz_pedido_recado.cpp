@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // recado's request for any typed text: exactly three LF and no CR, no control byte, and in
 // the message no blank, no "?" and every "%" opening an escape; the letters and digits of
 // the text all arrive, in their order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three analyses for any name the input box takes and any valid dates, with and
 // without interpretation files: the caption names the person in capitals, lines end in
 // CR LF, the report without files keeps the layout of the one with files (only the

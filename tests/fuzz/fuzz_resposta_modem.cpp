@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classification of the modem's reply: the code of the strongest result present
 // ("BUSY" over "CONN" over "NO D"/"NODI" over "NO C"), -1 exactly when none of the result
 // codes that end the wait is in the buffer, and unchanged by bytes that form no code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF export for any report text: 7-bit bytes only, braces balanced, and a reader of
 // the few controls it uses gets every line of the text back, accents and characters
 // outside the code page included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text as it goes on the modem line: printable 7-bit ASCII only, one character for one
 // character (a CR LF pair is one line break), printable ASCII as typed, every other
 // character a blank, a plain letter or "?"; and the trimming of blanks.

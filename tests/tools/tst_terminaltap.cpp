@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChecksumTap.h"
 #include "RegistroMemoria.h"
 #include "TerminalTap.h"

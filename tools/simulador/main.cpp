@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paging-service simulator: a Hayes modem and a TAP paging terminal on a pseudo-terminal,
 // and with --tcp the same terminal as a TAP gateway on a loopback TCP port. Prints the
 // terminal's path on the first line of its output (the gateway's "tcp:127.0.0.1:PORT" on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: writes one Vistral data file from its UTF-8 source.
 //   GeradorRegistros registros <fonte.txt> <saida.DAT>   interpretation records
 //   GeradorRegistros linhas <fonte.txt> <saida>          one line per entry, CR LF

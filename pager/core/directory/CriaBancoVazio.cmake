@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DESQUEMA=<schema .sql> -DDESTINO=<Pager.Mdb> -P CriaBancoVazio.cmake
 if(EXISTS "${DESTINO}")
   return()

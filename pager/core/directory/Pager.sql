@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- The directory of Tellumo ("Pager.Mdb"). Identifiers are given by the engine.
 -- Dates are text: Data_Cadastro "dd/mm/yyyy"; Log.Data "yyyymmdd", Log.Hora "hh:mm".
 -- Write-ahead log: readers never wait for a writer, and a log row is written without

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- The directory of Tellumo on a PostgreSQL server: the tables, columns and indexes of
 -- Pager.sql. Names are written without quotes, so the server keeps them in lower case;
 -- the program's statements name them the same way and reach them unchanged.

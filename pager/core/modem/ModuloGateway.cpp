@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modem steps on a line without a modem: a TAP gateway reached over TCP. There is no
 // modem to initialise, to dial or to hang up, so none of the modem's fixed pauses apply.
 #include "CaixaMensagem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TAP dialogue of a transmission: log-on, one block and its verdict, the Log row.
 #include "CaixaMensagem.h"
 #include "FuncoesTAP.h"

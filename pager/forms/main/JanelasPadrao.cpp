@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "JanelasDoPrincipal.h"
 #include "forms/about/frmSobre.h"
 #include "forms/history/Historico.h"

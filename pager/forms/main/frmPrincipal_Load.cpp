@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up of the main window and the "Configurar Modem" command: the two share the
 // port loop and the modem initialisation.
 #include "CaixaMensagem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../ArquivosDeTeste.h"
 #include "engine/RelatorioCompleto.h"
 #include "engine/SecoesRelatorio.h"

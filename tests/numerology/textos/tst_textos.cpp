@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the interpretation files the build put in the program folder: every record a
 // report can read is there, holds a real text and fits its 5120 bytes, and the texts that
 // the report completes with its own words read well once joined.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A throw-away PostgreSQL cluster for the test suite, never a server it did not start.
 #   servidor.sh inicia PASTA   initdb + pg_ctl in a new temporary folder; writes PASTA/conexao
 #                              (libpq connection string of its superuser "teste")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the directory statements the windows wait for, on a file holding 5 000 users,
 // 200 groups, 20 000 memberships and 100 000 log rows. Run by hand; prints its figures.
 #include "BancoDeTeste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much processor a 60-second wait for a dial result costs when the modem never answers:
 // the real termios line on a pseudo-terminal whose other end stays silent, the real clock
 // and its event loop. Prints the processor time (user + system, getrusage) against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message to a group of 50 through the paging-service simulator at 960 characters a
 // second (9600 bit/s, 7E1), with Tellumo's own line, clock and directory. Prints the
 // elapsed time against the least the transmission's pauses and the line speed allow, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message to a group of 50 through the paging-service simulator's TAP gateway over TCP on
 // the loopback address, with Tellumo's own line, clock and directory. Prints the elapsed
 // time against the least the transmission's own pauses allow on this road, and Tellumo's

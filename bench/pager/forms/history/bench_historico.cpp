@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window over a long log, in a fresh process: the time to open it (until its
 // first screen is painted, wall clock: the operator waits for it), the peak resident
 // memory of the whole process, the jump to the last page and back, and what each further

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tellumo's start-up and its idle cost, in a fresh process, against the paging-service
 // simulator at the line's speed (960 characters a second): the main window's start-up as
 // the program runs it (splash, database, port, modem initialisation) up to " Pronto",

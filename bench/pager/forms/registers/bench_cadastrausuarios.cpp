@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the opening of the user dialog for a user who belongs to 100 of 200 groups, on a
 // file that also holds 2 000 other users with 10 groups each: from creating the window to
 // the marked group list on screen. The target is under 200 ms. For comparison it also

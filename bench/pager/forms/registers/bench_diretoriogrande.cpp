@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A large directory, in a fresh process: 50 000 users, 10 000 groups, 100 000
 // memberships. Times the two list statements walked as the windows walk them (targets
 // under 50 ms) and every window that lists users or groups, from its creation until it is

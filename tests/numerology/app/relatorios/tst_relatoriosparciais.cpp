@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../../ArquivosDeTeste.h"
 #include "app/relatorios/RelatorioParcial.h"
 #include "app/relatorios/RelatorioSemanal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaixaMensagemGravada.h"
 #include "CursorOcupado.h"
 #include "LinhaRoteirizada.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CenarioDeJanelas.h"
 #include "forms/registers/frmCadastraGrupo.h"
 #include "forms/registers/frmCadastraGrupos.h"
