@@ -1,18 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BancadaEnvio.h"
-#include "BancoDeTeste.h"
-#include "Digita.h"
 #include "EscutaLocal.h"
-#include "ProcessoSimulador.h"
+#include "PontaReal.h"
 #include "core/line/LinhaTcp.h"
-#include "core/line/RelogioReal.h"
-#include "core/tap/Transmissao.h"
-#include "forms/main/JanelasDoPrincipal.h"
-#include "forms/main/frmPrincipal.h"
-#include "forms/send/frmMontaMsg.h"
 
-#include <QJsonObject>
-#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -20,43 +10,14 @@ namespace {
 const QString kTexto = QStringLiteral("Reunião às 15h");
 const QString kNaLinha = QStringLiteral("Reuniao as 15h");
 
-// Code and text of each page the service delivered (or refused, by event), in order.
-QStringList paginas(const ProcessoSimulador &simulador, const QString &evento)
+// Tellumo's TCP line against the simulator's gateway.
+struct Ponta : PontaReal<LinhaTcp>
 {
-    QStringList linhas;
-    for (const QJsonObject &r : simulador.registros(evento)) {
-        linhas.append(r.value(QStringLiteral("codigo")).toString() + QLatin1Char('|')
-            + r.value(QStringLiteral("texto")).toString());
-    }
-    return linhas;
-}
-
-// Tellumo's TCP line, real clock and settings against the simulator's gateway.
-struct Ponta
-{
-    ProcessoSimulador simulador;
-    QTemporaryDir pasta;
-    ArquivoIni ini{pasta.path(), QStringLiteral("Tellumo.INI")};
-    BancoTemporario banco;
-    Diretorio diretorio;
-    RelogioReal relogio;
-    LinhaTcp linha;
-    CaixaMensagemGravada caixa;
-    PainelStatusGravado status;
-    VisorGravado visor;
-    Modulo modulo{ini, linha, relogio, caixa, status};
-
     bool inicia(const QStringList &opcoes)
     {
         if (!simulador.inicia(QStringList{QStringLiteral("--tcp"), QStringLiteral("0")} + opcoes))
             return false;
         return aponta(simulador.gateway());
-    }
-    bool aponta(const QString &gateway)
-    {
-        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), gateway);
-        modulo.DefineNumeroPorta(1);
-        return modulo.ConfiguraModem();
     }
 
     int grupo(const QStringList &codigos)
@@ -73,12 +34,7 @@ struct Ponta
         return g;
     }
 
-    bool envia(int grupo)
-    {
-        Transmissao t(
-            modulo, diretorio, visor, PedidoEnvio{PedidoEnvio::Modo::Grupo, grupo, kTexto});
-        return t.IniciaProcesso();
-    }
+    bool envia(int grupo) { return PontaReal::envia(PedidoEnvio::Modo::Grupo, grupo, kTexto); }
 
     QStringList log()
     {
@@ -100,50 +56,23 @@ private Q_SLOTS:
         ProcessoSimulador simulador;
         QVERIFY2(simulador.inicia({QStringLiteral("--tcp"), QStringLiteral("0")}),
             qPrintable(simulador.erro()));
-        QTemporaryDir programa;
-        QTemporaryDir configuracao;
-        QVERIFY(BancoDeTeste::CriaBancoVazio(programa.path()));
-        ArquivoIni ini(configuracao.path(), QStringLiteral("Tellumo.INI"));
-        ini.GravaPerfil(
-            QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("2"));
-        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
-        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM2"), simulador.gateway());
-        CaixaMensagemGravada caixa;
-        QString textoAposEnvio = QStringLiteral("<não enviado>");
-        frmPrincipal::Dependencias d;
-        d.pastaPrograma = programa.path();
-        d.pastaConfiguracao = configuracao.path();
-        d.caixa = &caixa;
-        d.janelas = JanelasPadrao();
-        d.executaDialogo = [&](QDialog &dialogo) {
-            auto *montaMsg = qobject_cast<frmMontaMsg *>(&dialogo);
-            if (!montaMsg)
-                return;
-            montaMsg->show();
-            auto *texto = montaMsg->findChild<QPlainTextEdit *>(QStringLiteral("txtMensagem"));
-            Digita(texto, kTexto);
-            montaMsg->cmdEnviar_Click();
-            textoAposEnvio = texto->toPlainText();
-            montaMsg->cmdRetornar_Click();
-        };
-        {
-            frmPrincipal principal(std::move(d));
-            QVERIFY(principal.Form_Load());
-            Diretorio diretorio;
-            QVERIFY(diretorio.InsereUsuario(QStringLiteral("-"), QStringLiteral("4321"),
-                QDate(2026, 12, 1), QStringLiteral("Ana")));
-            principal.mnuDigitaEnviaMsg_Click();
-            QCOMPARE(caixa.textos(), QStringList());
-            QCOMPARE(textoAposEnvio, QString());
-            QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
-            QCOMPARE(BancoDeTeste::Coluna(BancoDeTeste::ListaLog(), QStringLiteral("Mensagem")),
-                QStringList{QStringLiteral("Reuniao as 15h")});
-            QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
-                QStringList{QStringLiteral("4321|") + kNaLinha});
-            // Nothing went to the modem: no AT command at start-up or when sending.
-            QCOMPARE(simulador.registros(QStringLiteral("comando")).size(), 0);
-        }
-        FechaBancoDeDados();
+        const EnvioPelaJanela envio = enviaPelaJanelaPrincipal(
+            [&](ArquivoIni &ini) {
+                ini.GravaPerfil(
+                    QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("2"));
+                ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
+                ini.GravaPerfil(
+                    QStringLiteral("MODEM"), QStringLiteral("COM2"), simulador.gateway());
+            },
+            kTexto);
+        QCOMPARE(envio.mensagens, QStringList());
+        QCOMPARE(envio.textoAposEnvio, QString());
+        QCOMPARE(envio.status, QStringLiteral(" Pronto"));
+        QCOMPARE(envio.log, QStringList{QStringLiteral("Reuniao as 15h")});
+        QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
+            QStringList{QStringLiteral("4321|") + kNaLinha});
+        // Nothing went to the modem: no AT command at start-up or when sending.
+        QCOMPARE(simulador.registros(QStringLiteral("comando")).size(), 0);
     }
 
     void grupoComNakERecusa()

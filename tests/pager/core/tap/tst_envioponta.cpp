@@ -1,49 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BancadaEnvio.h"
-#include "BancoDeTeste.h"
-#include "Digita.h"
-#include "ProcessoSimulador.h"
+#include "PontaReal.h"
 #include "core/line/LinhaSerialPosix.h"
-#include "core/line/RelogioReal.h"
-#include "core/tap/Transmissao.h"
-#include "forms/main/JanelasDoPrincipal.h"
-#include "forms/main/frmPrincipal.h"
-#include "forms/send/frmMontaMsg.h"
 
 #include <QElapsedTimer>
-#include <QJsonObject>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <ctime>
 
 namespace {
 
-// Code and text of each page the service delivered (or refused, by event), in order.
-QStringList paginas(const ProcessoSimulador &simulador, const QString &evento)
+// Tellumo's termios line against the simulator on a pseudo-terminal.
+struct Ponta : PontaReal<LinhaSerialPosix>
 {
-    QStringList linhas;
-    for (const QJsonObject &r : simulador.registros(evento)) {
-        linhas.append(r.value(QStringLiteral("codigo")).toString() + QLatin1Char('|')
-            + r.value(QStringLiteral("texto")).toString());
-    }
-    return linhas;
-}
-
-// Tellumo's own line, clock and settings against the simulator on a pseudo-terminal.
-struct Ponta
-{
-    ProcessoSimulador simulador;
-    QTemporaryDir pasta;
-    ArquivoIni ini{pasta.path(), QStringLiteral("Tellumo.INI")};
-    BancoTemporario banco;
-    Diretorio diretorio;
-    RelogioReal relogio;
-    LinhaSerialPosix linha;
-    CaixaMensagemGravada caixa;
-    PainelStatusGravado status;
-    VisorGravado visor;
-    Modulo modulo{ini, linha, relogio, caixa, status};
-
     bool inicia(const QStringList &opcoes)
     {
         if (!simulador.inicia(QStringList{QStringLiteral("--tempo-discagem"), QStringLiteral("100"),
@@ -51,23 +18,9 @@ struct Ponta
                                   QStringLiteral("--cps"), QStringLiteral("960")}
                 + opcoes))
             return false;
-        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
         ini.GravaPerfil(
             QStringLiteral("DISCAGEM"), QStringLiteral("Telefone"), QStringLiteral("3322-1100"));
-        modulo.DefineNumeroPorta(1);
-        return modulo.ConfiguraModem();
-    }
-
-    int cadastra(const QString &nome, const QString &codigo)
-    {
-        return diretorio.InsereUsuario(QStringLiteral("Teste"), codigo, QDate(2026, 12, 1), nome)
-            .value_or(-1);
-    }
-
-    bool envia(PedidoEnvio::Modo modo, int id, const QString &texto)
-    {
-        Transmissao t(modulo, diretorio, visor, PedidoEnvio{modo, id, texto});
-        return t.IniciaProcesso();
+        return aponta(simulador.pty());
     }
 
     // Code and text of each Log row, oldest first.
@@ -209,49 +162,21 @@ private Q_SLOTS:
         ProcessoSimulador simulador;
         QVERIFY2(simulador.inicia({QStringLiteral("--tempo-discagem"), QStringLiteral("100")}),
             qPrintable(simulador.erro()));
-        QTemporaryDir programa;
-        QTemporaryDir configuracao;
-        QVERIFY(BancoDeTeste::CriaBancoVazio(programa.path()));
-        ArquivoIni ini(configuracao.path(), QStringLiteral("Tellumo.INI"));
-        ini.GravaPerfil(
-            QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
-        ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
-        CaixaMensagemGravada caixa;
-        QString textoAposEnvio = QStringLiteral("<não enviado>");
-        frmPrincipal::Dependencias d;
-        d.pastaPrograma = programa.path();
-        d.pastaConfiguracao = configuracao.path();
-        d.caixa = &caixa;
-        d.janelas = JanelasPadrao();
-        d.executaDialogo = [&](QDialog &dialogo) {
-            auto *montaMsg = qobject_cast<frmMontaMsg *>(&dialogo);
-            if (!montaMsg)
-                return;
-            montaMsg->show();
-            auto *texto = montaMsg->findChild<QPlainTextEdit *>(QStringLiteral("txtMensagem"));
-            Digita(texto, kTexto);
-            montaMsg->cmdEnviar_Click();
-            textoAposEnvio = texto->toPlainText();
-            montaMsg->cmdRetornar_Click();
-        };
-        {
-            frmPrincipal principal(std::move(d));
-            QVERIFY(principal.Form_Load());
-            Diretorio diretorio;
-            QVERIFY(diretorio.InsereUsuario(QStringLiteral("-"), QStringLiteral("4321"),
-                QDate(2026, 12, 1), QStringLiteral("Ana")));
-            principal.mnuDigitaEnviaMsg_Click();
-            QCOMPARE(caixa.textos(), QStringList());
-            QCOMPARE(textoAposEnvio, QString());
-            QCOMPARE(principal.status(), QStringLiteral(" Pronto"));
-            // The compose window folds the letters it knows as they are typed.
-            const QString digitado = QStringLiteral("Reuniao as 15h");
-            QCOMPARE(BancoDeTeste::Coluna(BancoDeTeste::ListaLog(), QStringLiteral("Mensagem")),
-                QStringList{digitado});
-            QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
-                QStringList{QStringLiteral("4321|") + kNaLinha});
-        }
-        FechaBancoDeDados();
+        const EnvioPelaJanela envio = enviaPelaJanelaPrincipal(
+            [&](ArquivoIni &ini) {
+                ini.GravaPerfil(
+                    QStringLiteral("MODEM"), QStringLiteral("Porta Serial"), QStringLiteral("1"));
+                ini.GravaPerfil(QStringLiteral("MODEM"), QStringLiteral("COM1"), simulador.pty());
+            },
+            kTexto);
+        QCOMPARE(envio.mensagens, QStringList());
+        QCOMPARE(envio.textoAposEnvio, QString());
+        QCOMPARE(envio.status, QStringLiteral(" Pronto"));
+        // The compose window folds the letters it knows as they are typed.
+        const QString digitado = QStringLiteral("Reuniao as 15h");
+        QCOMPARE(envio.log, QStringList{digitado});
+        QCOMPARE(paginas(simulador, QStringLiteral("pagina")),
+            QStringList{QStringLiteral("4321|") + kNaLinha});
     }
 };
 
