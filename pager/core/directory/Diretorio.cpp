@@ -150,19 +150,19 @@ std::optional<int> Diretorio::InsereComId(const QString &sql, const QVariantList
     return id;
 }
 
-bool Diretorio::EmTransacao(const std::function<bool()> &passos, bool reabre)
+bool Diretorio::EmTransacao(const std::function<bool()> &passos, bool reabre, motor::Tranca tranca)
 {
     QSqlDatabase banco = Banco();
     if (!Disponivel(banco, Acesso::Gravacao))
         return false;
     bool ok = false;
     {
-        Transacao transacao(banco);
+        Transacao transacao(banco, tranca);
         // Nothing was sent yet: a connection lost before the change began is reopened and
         // the change begins there.
         if (reabre && !transacao.Iniciada() && motor::LigacaoPerdida(banco, transacao.Erro())
             && motor::Reabre(banco))
-            return EmTransacao(passos, false);
+            return EmTransacao(passos, false, tranca);
         if (!transacao.Iniciada()) {
             FalhouCom(banco, transacao.Erro(), Acesso::Gravacao);
             return false;

@@ -4,6 +4,7 @@
 #include "BancoDeDados.h"
 #include "ErroBanco.h"
 #include "Instantaneo.h"
+#include "MotorDoBanco.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -129,6 +130,17 @@ public:
     bool GravaLog(const QDateTime &momento, const QString &usuario, const QString &mensagem,
         const QString &idPager, int idUsuario);
 
+    // --- Changes of other parts of the core that must commit with this class's statements
+
+    // Runs `passos` on this connection as one change, as every change above runs (begun
+    // again once on a reopened server connection; rolled back unless every step answered
+    // true). The steps word their own failures; a begin or commit the engine refused is
+    // worded in Erro(). A lost connection is never reopened between the steps.
+    bool Junto(const std::function<bool()> &passos, motor::Tranca tranca = motor::Tranca::Diretorio)
+    {
+        return EmTransacao(passos, true, tranca);
+    }
+
 private:
     using Acesso = ErroBanco::Acesso;
 
@@ -149,7 +161,8 @@ private:
     std::optional<int> InsereComId(const QString &sql, const QVariantList &valores);
     bool GravaGrupos(int idUsuario, const QList<int> &idsGrupos);
     bool ExcluiGruposDoUsuario(int idUsuario, const std::optional<QList<int>> &idsGrupos = {});
-    bool EmTransacao(const std::function<bool()> &passos, bool reabre = true);
+    bool EmTransacao(const std::function<bool()> &passos, bool reabre = true,
+        motor::Tranca tranca = motor::Tranca::Diretorio);
     void Falhou(const QString &texto)
     {
         erro_ = texto;

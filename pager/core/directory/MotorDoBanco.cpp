@@ -63,7 +63,7 @@ QString IgualSemCaixa(const QSqlDatabase &banco, const QString &coluna)
     return QStringLiteral("%1 = ? COLLATE %2").arg(coluna, ordem::SemCaixa());
 }
 
-bool IniciaGravacao(QSqlDatabase &banco, QSqlError *erro)
+bool IniciaGravacao(QSqlDatabase &banco, QSqlError *erro, Tranca tranca)
 {
     // The file's plain BEGIN would read first and ask for the write lock only at the first
     // change, after another operator may have written what was just checked.
@@ -74,6 +74,8 @@ bool IniciaGravacao(QSqlDatabase &banco, QSqlError *erro)
     // connection's lock time-out.
     if (!Executa(banco, QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED"), erro))
         return false;
+    if (tranca == Tranca::Linhas)
+        return true;
     if (Executa(banco, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kTrancaDoDiretorio),
             erro))
         return true;

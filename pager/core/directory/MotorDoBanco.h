@@ -28,9 +28,15 @@ bool Prepara(QSqlDatabase &banco);
 // would also join such compatibility forms, so there both sides are put in small letters.
 QString IgualSemCaixa(const QSqlDatabase &banco, const QString &coluna);
 
-// Begins a change as a write transaction holding the directory's writer lock, waiting at
-// most kEsperaMs for another operator's change; false with the engine's error.
-bool IniciaGravacao(QSqlDatabase &banco, QSqlError *erro);
+// What a change locks besides the rows it writes. The file has one writer at a time
+// whatever is asked. On a server, Diretorio takes the one lock every Tellumo's change
+// takes; Linhas takes none, for changes that lock only their own rows (services claiming
+// queued pages side by side, each skipping the rows another holds).
+enum class Tranca { Diretorio, Linhas };
+
+// Begins a change as a write transaction holding the directory's writer lock (`tranca`),
+// waiting at most kEsperaMs for another operator's change; false with the engine's error.
+bool IniciaGravacao(QSqlDatabase &banco, QSqlError *erro, Tranca tranca = Tranca::Diretorio);
 
 // Ends a change (commit or rollback) by a statement of its own, so the engine's own
 // error code survives; false with the engine's error.

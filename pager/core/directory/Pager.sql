@@ -40,3 +40,27 @@ CREATE INDEX Usuario_Grupo_Usuario ON Usuario_Grupo (ID_Usuario, ID_Grupo);
 CREATE INDEX Usuario_Grupo_Grupo ON Usuario_Grupo (ID_Grupo);
 CREATE INDEX Log_Ordem ON Log (Data, Hora, Usuario);
 CREATE INDEX Log_Usuario ON Log (ID_Usuario, Data, Hora, Usuario);
+
+-- The pages other programs hand to tellumo-servico, one row a page, from queued to its end:
+-- delivered (its Log row written in the same change), refused by the paging service, or
+-- given up after the last retry. Older Tellumo versions never read it, and the service
+-- adds it to files made before it existed. Estado: aguardando, enviando, entregue,
+-- recusada, desistida. ID_Pedido: the page's request (one SNPP SEND or one command), named
+-- by its first page. Times are "yyyy-MM-dd hh:mm:ss.zzz" in UTC, so text order is time
+-- order; an empty Ultima_Tentativa is none yet.
+CREATE TABLE Fila (
+  ID_Fila          INTEGER PRIMARY KEY AUTOINCREMENT,
+  ID_Pedido        INTEGER      NOT NULL DEFAULT 0,
+  ID_Pager         VARCHAR(10)  NOT NULL DEFAULT '',
+  Usuario          VARCHAR(50)  NOT NULL DEFAULT '',
+  ID_Usuario       INTEGER      NOT NULL DEFAULT 0,
+  Mensagem         VARCHAR(240) NOT NULL DEFAULT '',
+  Origem           VARCHAR(80)  NOT NULL DEFAULT '',
+  Enfileirada      CHAR(23)     NOT NULL DEFAULT '',
+  Vencimento       CHAR(23)     NOT NULL DEFAULT '',
+  Ultima_Tentativa CHAR(23)     NOT NULL DEFAULT '',
+  Tentativas       INTEGER      NOT NULL DEFAULT 0,
+  Ultima_Razao     VARCHAR(240) NOT NULL DEFAULT '',
+  Estado           VARCHAR(10)  NOT NULL DEFAULT 'aguardando'
+);
+CREATE INDEX Fila_Vencimento ON Fila (Estado, Vencimento);

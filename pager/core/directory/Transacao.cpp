@@ -3,10 +3,10 @@
 
 #include "MotorDoBanco.h"
 
-Transacao::Transacao(QSqlDatabase banco)
+Transacao::Transacao(QSqlDatabase banco, motor::Tranca tranca)
     : banco_(std::move(banco))
 {
-    iniciada_ = motor::IniciaGravacao(banco_, &erro_);
+    iniciada_ = motor::IniciaGravacao(banco_, &erro_, tranca);
 }
 
 Transacao::~Transacao()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "MotorDoBanco.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 
@@ -14,7 +16,7 @@
 class Transacao
 {
 public:
-    explicit Transacao(QSqlDatabase banco);
+    explicit Transacao(QSqlDatabase banco, motor::Tranca tranca = motor::Tranca::Diretorio);
     ~Transacao();
 
     Transacao(const Transacao &) = delete;

@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FilaDePaginas.h"
+
+#include "EsquemaDaFila.h"
+#include "core/directory/ErroBanco.h"
+
+#include <QSqlError>
+
+namespace {
+
+// The longest text a page may carry, as the compose window and the Log column allow.
+constexpr int kMaximoDeCaracteres = 240;
+
+QString Estado(EstadoDaFila estado)
+{
+    return TextoDoEstado(estado);
+}
+
+} // namespace
+
+FilaDePaginas::FilaDePaginas(const QString &conexao)
+    : conexao_(conexao)
+    , diretorio_(conexao)
+{ }
+
+QSqlDatabase FilaDePaginas::Banco() const
+{
+    return conexao_.isEmpty() ? BancoDeDados() : QSqlDatabase::database(conexao_, false);
+}
+
+void FilaDePaginas::Limpa()
+{
+    erro_.clear();
+    motivo_ = Resultado::Feito;
+}
+
+bool FilaDePaginas::Falhou(Resultado motivo, const QString &texto)
+{
+    motivo_ = motivo;
+    erro_ = texto;
+    return false;
+}
+
+std::optional<QSqlQuery> FilaDePaginas::Executa(const QString &sql, const QVariantList &valores)
+{
+    QSqlDatabase banco = Banco();
+    QSqlQuery consulta(banco);
+    consulta.setForwardOnly(true);
+    bool ok = consulta.prepare(sql);
+    if (ok) {
+        for (const QVariant &valor : valores) {
+            // A null text would be bound as SQL NULL; the columns hold empty texts instead.
+            if (valor.typeId() == QMetaType::QString && valor.toString().isNull())
+                consulta.addBindValue(QStringLiteral(""));
+            else
+                consulta.addBindValue(valor);
+        }
+        ok = consulta.exec();
+    }
+    if (!ok) {
+        Falhou(Resultado::Falha,
+            ErroBanco::Texto(
+                consulta.lastError(), banco.driverName(), ErroBanco::Acesso::Gravacao));
+        return std::nullopt;
+    }
+    return consulta;
+}
+
+bool FilaDePaginas::Muda(const std::function<bool()> &passos, motor::Tranca tranca)
+{
+    Limpa();
+    if (!tabelaPronta_) {
+        // Under the directory's writer lock: two services starting together on one server
+        // would otherwise both try to make the table.
+        const QStringList comandos = EsquemaDaFila::Comandos(motor::De(Banco()));
+        tabelaPronta_ = diretorio_.Junto([&] {
+            for (const QString &comando : comandos) {
+                if (!Executa(comando))
+                    return false;
+            }
+            return true;
+        });
+        if (!tabelaPronta_)
+            return Falhou(Resultado::Falha, erro_.isEmpty() ? diretorio_.Erro() : erro_);
+    }
+    if (diretorio_.Junto(passos, tranca))
+        return true;
+    // A step words its own failure; else the engine refused the begin or the commit.
+    if (motivo_ == Resultado::Feito)
+        Falhou(Resultado::Falha, diretorio_.Erro());
+    return false;
+}
+
+std::optional<qint64> FilaDePaginas::Enfileira(const QList<DestinoDaFila> &destinos,
+    const QString &mensagem, const QString &origem, const QDateTime &agora,
+    const QDateTime &vencimento, int limite)
+{
+    Limpa();
+    if (destinos.isEmpty()) {
+        Falhou(Resultado::Falha, QStringLiteral("A mensagem não tem destinatário."));
+        return std::nullopt;
+    }
+    if (mensagem.size() > kMaximoDeCaracteres) {
+        Falhou(Resultado::Falha,
+            QStringLiteral("A mensagem tem mais de %1 caracteres.").arg(kMaximoDeCaracteres));
+        return std::nullopt;
+    }
+    QSqlDatabase banco = Banco();
+    const bool arquivo = motor::De(banco) == motor::Tipo::Arquivo;
+    // The file's connection waits for the disk only at checkpoints (synchronous NORMAL); a
+    // page answered as queued must survive a power cut, so this commit waits for it (FULL).
+    int sincronismo = 2;
+    if (arquivo && banco.isOpen()) {
+        QSqlQuery q(banco);
+        if (q.exec(QStringLiteral("PRAGMA synchronous")) && q.next())
+            sincronismo = q.value(0).toInt();
+        q.finish();
+        if (sincronismo < 2)
+            q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    }
+    qint64 pedido = 0;
+    const QString aguardando = Estado(EstadoDaFila::Aguardando);
+    const bool ok = Muda([&] {
+        // A server may be set to answer commits before they reach its disk.
+        if (!arquivo && !Executa(QStringLiteral("SET LOCAL synchronous_commit = on")))
+            return false;
+        if (limite > 0) {
+            auto q = Executa(QStringLiteral("SELECT COUNT(*) FROM Fila WHERE Estado IN (?, ?)"),
+                {aguardando, Estado(EstadoDaFila::Enviando)});
+            if (!q)
+                return false;
+            const qint64 naFila = q->next() ? q->value(0).toLongLong() : 0;
+            q->finish();
+            if (naFila + destinos.size() > limite) {
+                return Falhou(Resultado::Cheia,
+                    QStringLiteral("A fila está cheia: já há %1 mensagens esperando (limite %2).")
+                        .arg(naFila)
+                        .arg(limite));
+            }
+        }
+        const QString enfileirada = TextoDoMomento(agora);
+        const QString vence = vencimento.isValid() ? TextoDoMomento(vencimento) : enfileirada;
+        for (const DestinoDaFila &destino : destinos) {
+            auto q = Executa(QStringLiteral("INSERT INTO Fila (ID_Pedido, ID_Pager, Usuario, "
+                                            "ID_Usuario, Mensagem, Origem, Enfileirada, "
+                                            "Vencimento, Estado) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+                                            "?) RETURNING ID_Fila"),
+                {pedido, destino.idPager, destino.usuario, destino.idUsuario, mensagem, origem,
+                    enfileirada, vence, aguardando});
+            if (!q)
+                return false;
+            const qint64 id = q->next() ? q->value(0).toLongLong() : 0;
+            // Walking to the end completes the statement.
+            while (q->next()) { }
+            q->finish();
+            if (id == 0) {
+                return Falhou(Resultado::Falha,
+                    QStringLiteral("O banco de dados não informou o número da mensagem na fila."));
+            }
+            // The request is named by its first page.
+            if (pedido == 0) {
+                pedido = id;
+                if (!Executa(QStringLiteral("UPDATE Fila SET ID_Pedido = ? WHERE ID_Fila = ?"),
+                        {id, id}))
+                    return false;
+            }
+        }
+        return true;
+    });
+    if (arquivo && sincronismo < 2 && banco.isOpen())
+        QSqlQuery(banco).exec(QStringLiteral("PRAGMA synchronous = %1").arg(sincronismo));
+    if (!ok)
+        return std::nullopt;
+    return pedido;
+}
+
+bool FilaDePaginas::Encerra(qint64 id, EstadoDaFila estado, const QString &razao,
+    const QDateTime &agora, const QDateTime &vencimento)
+{
+    QString sql
+        = QStringLiteral("UPDATE Fila SET Estado = ?, Ultima_Razao = ?, Ultima_Tentativa = ?");
+    QVariantList valores{Estado(estado), razao, TextoDoMomento(agora)};
+    if (vencimento.isValid()) {
+        sql += QStringLiteral(", Vencimento = ?");
+        valores << TextoDoMomento(vencimento);
+    }
+    sql += QStringLiteral(" WHERE ID_Fila = ? AND Estado = ?");
+    valores << id << Estado(EstadoDaFila::Enviando);
+    const auto q = Executa(sql, valores);
+    if (!q)
+        return false;
+    if (q->numRowsAffected() != 1) {
+        return Falhou(
+            Resultado::Ausente, QStringLiteral("A mensagem %1 não está sendo enviada.").arg(id));
+    }
+    return true;
+}
+
+bool FilaDePaginas::Entregue(qint64 id, const QDateTime &agora)
+{
+    return Muda([&] {
+        auto q = Executa(QStringLiteral("UPDATE Fila SET Estado = ?, Ultima_Tentativa = ?, "
+                                        "Ultima_Razao = ? WHERE ID_Fila = ? AND Estado = ? "
+                                        "RETURNING Usuario, Mensagem, ID_Pager, ID_Usuario"),
+            {Estado(EstadoDaFila::Entregue), TextoDoMomento(agora), QString(), id,
+                Estado(EstadoDaFila::Enviando)});
+        if (!q)
+            return false;
+        if (!q->next()) {
+            return Falhou(Resultado::Ausente,
+                QStringLiteral("A mensagem %1 não está sendo enviada.").arg(id));
+        }
+        const QString usuario = q->value(0).toString();
+        const QString mensagem = q->value(1).toString();
+        const QString idPager = q->value(2).toString();
+        const int idUsuario = q->value(3).toInt();
+        while (q->next()) { }
+        q->finish();
+        // The history shows local times, as the send window writes them.
+        if (!diretorio_.GravaLog(agora.toLocalTime(), usuario, mensagem, idPager, idUsuario))
+            return Falhou(Resultado::Falha, diretorio_.Erro());
+        return true;
+    });
+}
+
+bool FilaDePaginas::Recusada(qint64 id, const QString &razao, const QDateTime &agora)
+{
+    return Muda([&] { return Encerra(id, EstadoDaFila::Recusada, razao, agora); });
+}
+
+std::optional<EstadoDaFila> FilaDePaginas::Adia(
+    qint64 id, const QString &razao, const QDateTime &agora, const PoliticaDeRepeticao &politica)
+{
+    EstadoDaFila estado = EstadoDaFila::Desistida;
+    const bool ok = Muda([&] {
+        auto q = Executa(QStringLiteral("SELECT Enfileirada, Tentativas FROM Fila WHERE "
+                                        "ID_Fila = ? AND Estado = ?"),
+            {id, Estado(EstadoDaFila::Enviando)});
+        if (!q)
+            return false;
+        if (!q->next()) {
+            return Falhou(Resultado::Ausente,
+                QStringLiteral("A mensagem %1 não está sendo enviada.").arg(id));
+        }
+        const auto proxima = politica.ProximaTentativa(
+            q->value(1).toInt(), MomentoDoTexto(q->value(0).toString()), agora);
+        q->finish();
+        estado = proxima ? EstadoDaFila::Aguardando : EstadoDaFila::Desistida;
+        return Encerra(id, estado, razao, agora, proxima.value_or(QDateTime()));
+    });
+    if (!ok)
+        return std::nullopt;
+    return estado;
+}
+
+std::optional<int> FilaDePaginas::Recupera()
+{
+    int recuperadas = 0;
+    const bool ok = Muda([&] {
+        const auto q = Executa(QStringLiteral("UPDATE Fila SET Estado = ? WHERE Estado = ?"),
+            {Estado(EstadoDaFila::Aguardando), Estado(EstadoDaFila::Enviando)});
+        if (q)
+            recuperadas = q->numRowsAffected();
+        return q.has_value();
+    });
+    if (!ok)
+        return std::nullopt;
+    return recuperadas;
+}

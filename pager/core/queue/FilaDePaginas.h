@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PaginaDaFila.h"
+#include "PoliticaDeRepeticao.h"
+#include "core/directory/Diretorio.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+
+// The queue of pages that other programs hand to the paging service, kept in the
+// directory's table Fila (on the file or the server), so it survives the service and
+// several services on one server drain it together. Each call is one change of its own,
+// with every value bound; the first call of an object adds the table to a directory made
+// before it existed. It never talks to the line, never reads a clock (times come in) and
+// keeps no rows between calls.
+//
+// Results: a call that did what it says answers its value (or true) and Motivo() is Feito;
+// otherwise it answers std::nullopt (or false), changed nothing, Motivo() says why and
+// Erro() holds a Portuguese text for the log.
+class FilaDePaginas
+{
+public:
+    enum class Resultado {
+        Feito,
+        Falha, // the engine failed or refused (file gone, locked, full, connection lost)
+        Cheia, // the queue holds the most pages it may (Enfileira)
+        Ausente, // no page of this identifier is being sent (Entregue, Recusada, Adia)
+    };
+
+    // On the program's connection (BancoDeDados), or on another named one.
+    explicit FilaDePaginas(const QString &conexao = {});
+
+    const QString &Erro() const { return erro_; }
+    Resultado Motivo() const { return motivo_; }
+
+    // Queues one page per destination, all of one request, in one change committed to disk
+    // before it returns (a page answered as queued survives a power cut): `aguardando`,
+    // due at `vencimento` (`agora` when invalid). Answers the request's identifier. Cheia
+    // when the pages waiting or being sent plus these would pass `limite` (0: no limit);
+    // Falha for no destination or a text over 240 characters.
+    std::optional<qint64> Enfileira(const QList<DestinoDaFila> &destinos, const QString &mensagem,
+        const QString &origem, const QDateTime &agora, const QDateTime &vencimento = {},
+        int limite = 0);
+
+    // Claims at most `limite` pages `aguardando` due by `agora` (the oldest due first),
+    // marking them `enviando` with one attempt more: no two processes ever claim one page
+    // (a server's rows held by another service are skipped, not waited for). May be empty.
+    std::optional<QList<PaginaDaFila>> Reivindica(const QDateTime &agora, int limite);
+
+    // A claimed page the paging service accepted: `entregue`, and its Log row written as
+    // the send window writes it (Diretorio::GravaLog, at `agora`), in one change: neither
+    // without the other.
+    bool Entregue(qint64 id, const QDateTime &agora);
+
+    // A claimed page the paging service refused: `recusada` for good, with the reason.
+    bool Recusada(qint64 id, const QString &razao, const QDateTime &agora);
+
+    // A claimed page whose attempt failed (line busy or lost, time-out): `aguardando` until
+    // the policy's next try, or `desistida` when the policy gives up. Answers which.
+    std::optional<EstadoDaFila> Adia(qint64 id, const QString &razao, const QDateTime &agora,
+        const PoliticaDeRepeticao &politica);
+
+    // At start: pages left `enviando` by a process that ended (killed, crashed) wait again,
+    // due at once. Answers how many (their terminal may have taken some already). Only
+    // when no other service shares the queue: theirs would be taken back too.
+    std::optional<int> Recupera();
+
+    // The earliest due time of a page `aguardando`; an invalid QDateTime when none waits.
+    std::optional<QDateTime> ProximoVencimento();
+
+    // Every page not yet delivered, in queueing order (what `tellumo-servico --fila` shows).
+    std::optional<QList<PaginaDaFila>> Lista();
+
+private:
+    QSqlDatabase Banco() const;
+    // Runs `passos` as one change after making sure the table is there.
+    bool Muda(const std::function<bool()> &passos, motor::Tranca tranca = motor::Tranca::Diretorio);
+    std::optional<QSqlQuery> Executa(const QString &sql, const QVariantList &valores = {});
+    // The pages a query gives (columns as kColunas), read to the end.
+    std::optional<QList<PaginaDaFila>> Paginas(const QString &sql, const QVariantList &valores);
+    // Ends a claimed page (`enviando`) in `estado`; Ausente when it is not being sent.
+    bool Encerra(qint64 id, EstadoDaFila estado, const QString &razao, const QDateTime &agora,
+        const QDateTime &vencimento = {});
+    bool Falhou(Resultado motivo, const QString &texto);
+    void Limpa();
+
+    QString conexao_;
+    Diretorio diretorio_;
+    bool tabelaPronta_ = false;
+    QString erro_;
+    Resultado motivo_ = Resultado::Feito;
+};
