@@ -46,8 +46,10 @@ std::optional<QSqlQuery> FilaDePaginas::Executa(const QString &sql, const QVaria
     QSqlDatabase banco = Banco();
     QSqlQuery consulta(banco);
     consulta.setForwardOnly(true);
-    bool ok = consulta.prepare(sql);
-    if (ok) {
+    // A server prepares only plain statements (no CREATE or SET): those, which bind
+    // nothing, run as they are.
+    bool ok = valores.isEmpty() ? consulta.exec(sql) : consulta.prepare(sql);
+    if (ok && !valores.isEmpty()) {
         for (const QVariant &valor : valores) {
             // A null text would be bound as SQL NULL; the columns hold empty texts instead.
             if (valor.typeId() == QMetaType::QString && valor.toString().isNull())

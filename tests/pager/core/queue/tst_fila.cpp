@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BancoDeTeste.h"
+#include "BancoTemporario.h"
+#include "core/queue/FilaDePaginas.h"
+
+#include <QSet>
+#include <QSqlQuery>
+#include <QTest>
+#include <QThread>
+#include <memory>
+
+using Resultado = FilaDePaginas::Resultado;
+
+namespace {
+const QDateTime kInicio(QDate(2026, 3, 5), QTime(9, 0), Qt::UTC);
+const DestinoDaFila kAna{QStringLiteral("5551234"), QStringLiteral("Ana"), 7};
+const DestinoDaFila kBia{QStringLiteral("5559876"), QStringLiteral("Bia"), 8};
+const PoliticaDeRepeticao kPolitica{60, 2.0, 5, 3600};
+
+bool Sql(const QString &sql)
+{
+    return QSqlQuery(BancoDeDados()).exec(sql);
+}
+} // namespace
+
+// The queue of the paging service on a real directory, on the virtual clock (fixed times).
+class TestFila : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<BancoTemporario> banco_;
+
+private slots:
+    void init()
+    {
+        banco_ = std::make_unique<BancoTemporario>();
+        QVERIFY2(banco_->Aberto(), qPrintable(banco_->Erro()));
+    }
+    void cleanup() { banco_.reset(); }
+
+    void politica_data()
+    {
+        QTest::addColumn<double>("fator");
+        QTest::addColumn<int>("tentativas");
+        QTest::addColumn<int>("idade"); // seconds since queued, at the failure
+        QTest::addColumn<int>("espera"); // -1: give up
+        QTest::newRow("primeira falha") << 2.0 << 1 << 0 << 60;
+        QTest::newRow("terceira: 60 x 2 x 2") << 2.0 << 3 << 100 << 240;
+        QTest::newRow("quarta, ainda permitida") << 2.0 << 4 << 0 << 480;
+        QTest::newRow("máximo de tentativas") << 2.0 << 5 << 0 << -1;
+        QTest::newRow("a espera passaria da idade") << 2.0 << 4 << 3400 << 200;
+        QTest::newRow("idade máxima alcançada") << 2.0 << 1 << 3600 << -1;
+        QTest::newRow("fator enorme não estoura") << 1e300 << 4 << 0 << 3600;
+    }
+    void politica()
+    {
+        QFETCH(double, fator);
+        QFETCH(int, tentativas);
+        QFETCH(int, idade);
+        QFETCH(int, espera);
+        PoliticaDeRepeticao politica = kPolitica;
+        politica.fator = fator;
+        const QDateTime agora = kInicio.addSecs(idade);
+        const auto proxima = politica.ProximaTentativa(tentativas, kInicio, agora);
+        QCOMPARE(proxima ? agora.secsTo(*proxima) : -1, qint64(espera));
+    }
+
+    void entregaRecusaEAdia()
+    {
+        FilaDePaginas fila;
+        const DestinoDaFila cid{QStringLiteral("77"), QString(), 0};
+        const auto pedido = fila.Enfileira({kAna, kBia, cid}, QStringLiteral("Disco cheio"),
+            QStringLiteral("monitor"), kInicio, kInicio.addSecs(60));
+        QVERIFY2(pedido, qPrintable(fila.Erro()));
+        QCOMPARE(fila.ProximoVencimento(), kInicio.addSecs(60));
+        QCOMPARE(fila.Reivindica(kInicio.addSecs(59), 10)->size(), 0);
+        const auto p = fila.Reivindica(kInicio.addSecs(60), 10);
+        QVERIFY(p && p->size() == 3);
+        QCOMPARE(p->at(2).pedido, *pedido);
+        QCOMPARE(p->at(2).destino.idPager, cid.idPager);
+        // A Log that cannot take the row keeps the page being sent: one change, not two.
+        QVERIFY(Sql(QStringLiteral("ALTER TABLE Log RENAME TO LogFora")));
+        QVERIFY(!fila.Entregue(p->at(0).id, kInicio.addSecs(61)));
+        QVERIFY(Sql(QStringLiteral("ALTER TABLE LogFora RENAME TO Log")));
+        QVERIFY2(fila.Entregue(p->at(0).id, kInicio.addSecs(62)), qPrintable(fila.Erro()));
+        const auto log = BancoDeTeste::ListaLog();
+        QVERIFY(log && log->NumeroDeRegistros() == 1);
+        QCOMPARE(log->Campo(QStringLiteral("Usuario")).toString(), kAna.usuario);
+        QCOMPARE(log->Campo(QStringLiteral("Mensagem")).toString(), QStringLiteral("Disco cheio"));
+        QCOMPARE(log->Campo(QStringLiteral("ID_Pager")).toString(), kAna.idPager);
+        QCOMPARE(log->Campo(QStringLiteral("ID_Usuario")).toInt(), 7);
+
+        QVERIFY(fila.Recusada(p->at(1).id, QStringLiteral("RS"), kInicio.addSecs(62)));
+        QVERIFY(!fila.Entregue(p->at(1).id, kInicio.addSecs(63)));
+        QCOMPARE(fila.Motivo(), Resultado::Ausente);
+        QCOMPARE(fila.Adia(p->at(2).id, QStringLiteral("ocupado"), kInicio.addSecs(62), kPolitica),
+            EstadoDaFila::Aguardando);
+        // Only the postponed page comes back, at its next try, and gives up at the last.
+        QCOMPARE(fila.ProximoVencimento(), kInicio.addSecs(122));
+        auto outra = fila.Reivindica(kInicio.addSecs(7200), 10);
+        QVERIFY(outra && outra->size() == 1);
+        QCOMPARE(outra->at(0).tentativas, 2);
+        QCOMPARE(fila.Adia(outra->at(0).id, QStringLiteral("sem linha"), kInicio.addSecs(7200),
+                     kPolitica),
+            EstadoDaFila::Desistida);
+        const auto lista = fila.Lista();
+        QVERIFY(lista && lista->size() == 2);
+        QCOMPARE(lista->at(0).estado, EstadoDaFila::Recusada);
+        QCOMPARE(lista->at(1).estado, EstadoDaFila::Desistida);
+        QCOMPARE(lista->at(1).ultimaRazao, QStringLiteral("sem linha"));
+        QCOMPARE(fila.ProximoVencimento(), QDateTime());
+    }
+
+    void tabelaNovaLimiteERecuperacao()
+    {
+        // A directory made before the queue: the table comes on first use.
+        QVERIFY(Sql(QStringLiteral("DROP TABLE Fila")));
+        FilaDePaginas fila;
+        QVERIFY2(fila.Enfileira({kAna, kBia}, QStringLiteral("a"), {}, kInicio, {}, 3),
+            qPrintable(fila.Erro()));
+        QCOMPARE(fila.Reivindica(kInicio, 10)->size(), 2);
+        // Pages being sent still count against the limit.
+        QVERIFY(!fila.Enfileira({kAna, kBia}, QStringLiteral("b"), {}, kInicio, {}, 3));
+        QCOMPARE(fila.Motivo(), Resultado::Cheia);
+        // The process that claimed them died: another finds them and sends them again.
+        FilaDePaginas depois;
+        QCOMPARE(depois.Recupera(), 2);
+        QCOMPARE(depois.Reivindica(kInicio, 10)->size(), 2);
+        QCOMPARE(depois.Recupera(), 2);
+    }
+
+    void doisServicosNuncaPegamAMesma()
+    {
+        FilaDePaginas fila;
+        QVERIFY(fila.Enfileira(QList<DestinoDaFila>(40, kAna), QStringLiteral("x"), {}, kInicio));
+        QList<qint64> pegas[3];
+        if (BancoTemporario::NoServidor()) {
+            // A page another service holds is skipped, not waited for.
+            QSqlDatabase outro = banco_->AbreOutraConexao(QStringLiteral("outro"));
+            QSqlQuery trava(outro);
+            QVERIFY(trava.exec(QStringLiteral("BEGIN")));
+            QVERIFY(trava.exec(QStringLiteral("SELECT 1 FROM Fila WHERE ID_Fila = "
+                                              "(SELECT MIN(ID_Fila) FROM Fila) FOR UPDATE")));
+            const auto p = fila.Reivindica(kInicio, 10);
+            QVERIFY2(p && p->size() == 10, qPrintable(fila.Erro()));
+            for (const PaginaDaFila &pagina : *p)
+                pegas[2] << pagina.id;
+            QVERIFY(!pegas[2].contains(p->at(0).pedido));
+            QVERIFY(trava.exec(QStringLiteral("ROLLBACK")));
+        }
+        auto servico = [this, &pegas](int n) {
+            const QString nome = QStringLiteral("servico%1").arg(n);
+            {
+                QSqlDatabase db = banco_->AbreOutraConexao(nome);
+                FilaDePaginas f(nome);
+                for (auto p = f.Reivindica(kInicio, 1); p && !p->isEmpty();
+                     p = f.Reivindica(kInicio, 1))
+                    pegas[n] << p->at(0).id;
+            }
+            QSqlDatabase::removeDatabase(nome);
+        };
+        std::unique_ptr<QThread> a(QThread::create(servico, 0)), b(QThread::create(servico, 1));
+        a->start();
+        b->start();
+        QVERIFY(a->wait() && b->wait());
+        const QList<qint64> todas = pegas[0] + pegas[1] + pegas[2];
+        QCOMPARE(todas.size(), 40);
+        QCOMPARE(QSet<qint64>(todas.begin(), todas.end()).size(), 40);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFila)
+#include "tst_fila.moc"
