@@ -46,7 +46,8 @@ CREATE INDEX Log_Usuario ON Log (ID_Usuario, Data, Hora, Usuario);
 -- given up after the last retry. Older Tellumo versions never read it, and the service
 -- adds it to files made before it existed. Estado: aguardando, enviando, entregue,
 -- recusada, desistida. ID_Pedido: the page's request (one SNPP SEND or one command), named
--- by its first page. Times are "yyyy-MM-dd hh:mm:ss.zzz" in UTC, so text order is time
+-- by its first page. Servico: the service that claimed it last (several may share a server's
+-- queue; one starting again takes back only its own). Times are "yyyy-MM-dd hh:mm:ss.zzz" in UTC, so text order is time
 -- order; an empty Ultima_Tentativa is none yet.
 CREATE TABLE Fila (
   ID_Fila          INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -61,6 +62,7 @@ CREATE TABLE Fila (
   Ultima_Tentativa CHAR(23)     NOT NULL DEFAULT '',
   Tentativas       INTEGER      NOT NULL DEFAULT 0,
   Ultima_Razao     VARCHAR(240) NOT NULL DEFAULT '',
+  Servico          VARCHAR(80)  NOT NULL DEFAULT '',
   Estado           VARCHAR(10)  NOT NULL DEFAULT 'aguardando'
 );
 CREATE INDEX Fila_Vencimento ON Fila (Estado, Vencimento);

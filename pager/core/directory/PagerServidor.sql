@@ -68,6 +68,7 @@ CREATE TABLE Fila (
   Ultima_Tentativa VARCHAR(23)  COLLATE "C" NOT NULL DEFAULT '',
   Tentativas       INTEGER      NOT NULL DEFAULT 0,
   Ultima_Razao     VARCHAR(240) COLLATE "C" NOT NULL DEFAULT '',
+  Servico          VARCHAR(80)  COLLATE "C" NOT NULL DEFAULT '',
   Estado           VARCHAR(10)  COLLATE "C" NOT NULL DEFAULT 'aguardando'
 );
 CREATE INDEX Fila_Vencimento ON Fila (Estado, Vencimento);

@@ -255,12 +255,13 @@ std::optional<EstadoDaFila> FilaDePaginas::Adia(
     return estado;
 }
 
-std::optional<int> FilaDePaginas::Recupera()
+std::optional<int> FilaDePaginas::Recupera(const QString &servico)
 {
     int recuperadas = 0;
     const bool ok = Muda([&] {
-        const auto q = Executa(QStringLiteral("UPDATE Fila SET Estado = ? WHERE Estado = ?"),
-            {Estado(EstadoDaFila::Aguardando), Estado(EstadoDaFila::Enviando)});
+        const auto q
+            = Executa(QStringLiteral("UPDATE Fila SET Estado = ? WHERE Estado = ? AND Servico = ?"),
+                {Estado(EstadoDaFila::Aguardando), Estado(EstadoDaFila::Enviando), servico});
         if (q)
             recuperadas = q->numRowsAffected();
         return q.has_value();

@@ -45,10 +45,12 @@ public:
         const QString &origem, const QDateTime &agora, const QDateTime &vencimento = {},
         int limite = 0);
 
-    // Claims at most `limite` pages `aguardando` due by `agora` (the oldest due first),
-    // marking them `enviando` with one attempt more: no two processes ever claim one page
-    // (a server's rows held by another service are skipped, not waited for). May be empty.
-    std::optional<QList<PaginaDaFila>> Reivindica(const QDateTime &agora, int limite);
+    // Claims at most `limite` pages `aguardando` due by `agora` (the oldest due first) for
+    // `servico` (a name of its own for each service sharing the queue), marking them
+    // `enviando` with one attempt more: no two processes ever claim one page (a server's
+    // rows held by another service are skipped, not waited for). May be empty.
+    std::optional<QList<PaginaDaFila>> Reivindica(
+        const QDateTime &agora, int limite, const QString &servico = {});
 
     // A claimed page the paging service accepted: `entregue`, and its Log row written as
     // the send window writes it (Diretorio::GravaLog, at `agora`), in one change: neither
@@ -63,10 +65,10 @@ public:
     std::optional<EstadoDaFila> Adia(qint64 id, const QString &razao, const QDateTime &agora,
         const PoliticaDeRepeticao &politica);
 
-    // At start: pages left `enviando` by a process that ended (killed, crashed) wait again,
-    // due at once. Answers how many (their terminal may have taken some already). Only
-    // when no other service shares the queue: theirs would be taken back too.
-    std::optional<int> Recupera();
+    // At start: the pages `servico` left `enviando` when it ended (killed, crashed) wait
+    // again, due at once. Answers how many (their terminal may have taken some already).
+    // The pages other services are sending stay theirs.
+    std::optional<int> Recupera(const QString &servico = {});
 
     // The earliest due time of a page `aguardando`; an invalid QDateTime when none waits.
     std::optional<QDateTime> ProximoVencimento();

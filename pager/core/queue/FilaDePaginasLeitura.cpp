@@ -45,7 +45,8 @@ std::optional<QList<PaginaDaFila>> FilaDePaginas::Paginas(
     return paginas;
 }
 
-std::optional<QList<PaginaDaFila>> FilaDePaginas::Reivindica(const QDateTime &agora, int limite)
+std::optional<QList<PaginaDaFila>> FilaDePaginas::Reivindica(
+    const QDateTime &agora, int limite, const QString &servico)
 {
     // On a server each service locks the rows it claims until its commit, and skips, rather
     // than waits for, those another service holds; on the file the write lock the change
@@ -53,17 +54,18 @@ std::optional<QList<PaginaDaFila>> FilaDePaginas::Reivindica(const QDateTime &ag
     const QString travadas = motor::De(Banco()) == motor::Tipo::Servidor
         ? QStringLiteral(" FOR UPDATE SKIP LOCKED")
         : QString();
-    const QString sql = QStringLiteral("UPDATE Fila SET Estado = ?, Tentativas = Tentativas + 1, "
-                                       "Ultima_Tentativa = ? WHERE ID_Fila IN (SELECT ID_Fila "
-                                       "FROM Fila WHERE Estado = ? AND Vencimento <= ? ORDER BY "
-                                       "Vencimento, ID_Fila LIMIT ?")
+    const QString sql
+        = QStringLiteral("UPDATE Fila SET Estado = ?, Tentativas = Tentativas + 1, "
+                         "Ultima_Tentativa = ?, Servico = ? WHERE ID_Fila IN (SELECT ID_Fila "
+                         "FROM Fila WHERE Estado = ? AND Vencimento <= ? ORDER BY "
+                         "Vencimento, ID_Fila LIMIT ?")
         + travadas + QStringLiteral(") RETURNING ") + kColunas;
     std::optional<QList<PaginaDaFila>> paginas;
     const QString momento = TextoDoMomento(agora);
     const bool ok = Muda(
         [&] {
             paginas = Paginas(sql,
-                {TextoDoEstado(EstadoDaFila::Enviando), momento,
+                {TextoDoEstado(EstadoDaFila::Enviando), momento, servico,
                     TextoDoEstado(EstadoDaFila::Aguardando), momento, limite});
             return paginas.has_value();
         },

@@ -118,15 +118,18 @@ private slots:
         FilaDePaginas fila;
         QVERIFY2(fila.Enfileira({kAna, kBia}, QStringLiteral("a"), {}, kInicio, {}, 3),
             qPrintable(fila.Erro()));
-        QCOMPARE(fila.Reivindica(kInicio, 10)->size(), 2);
+        const QString a = QStringLiteral("a"), b = QStringLiteral("b");
+        QCOMPARE(fila.Reivindica(kInicio, 1, a)->size(), 1);
+        QCOMPARE(fila.Reivindica(kInicio, 1, b)->size(), 1);
         // Pages being sent still count against the limit.
         QVERIFY(!fila.Enfileira({kAna, kBia}, QStringLiteral("b"), {}, kInicio, {}, 3));
         QCOMPARE(fila.Motivo(), Resultado::Cheia);
-        // The process that claimed them died: another finds them and sends them again.
+        // Service a died; started again, it sends its page once more, and b keeps its own.
         FilaDePaginas depois;
-        QCOMPARE(depois.Recupera(), 2);
-        QCOMPARE(depois.Reivindica(kInicio, 10)->size(), 2);
-        QCOMPARE(depois.Recupera(), 2);
+        QCOMPARE(depois.Recupera(a), 1);
+        const auto p = depois.Reivindica(kInicio, 10, a);
+        QVERIFY(p && p->size() == 1);
+        QCOMPARE(p->at(0).destino.usuario, kAna.usuario);
     }
 
     void doisServicosNuncaPegamAMesma()
