@@ -123,8 +123,11 @@ std::optional<qint64> FilaDePaginas::Enfileira(const QList<DestinoDaFila> &desti
     qint64 pedido = 0;
     const QString aguardando = Estado(EstadoDaFila::Aguardando);
     const bool ok = Muda([&] {
-        // A server may be set to answer commits before they reach its disk.
-        if (!arquivo && !Executa(QStringLiteral("SET LOCAL synchronous_commit = on")))
+        // A server may be set to answer commits before they reach its disk. Its services
+        // listening on kAviso hear of the pages when they are committed, not before.
+        if (!arquivo
+            && !(Executa(QStringLiteral("SET LOCAL synchronous_commit = on"))
+                && Executa(QStringLiteral("NOTIFY ") + QLatin1String(kAviso))))
             return false;
         if (limite > 0) {
             auto q = Executa(QStringLiteral("SELECT COUNT(*) FROM Fila WHERE Estado IN (?, ?)"),

@@ -30,6 +30,10 @@ public:
         Ausente, // no page of this identifier is being sent (Entregue, Recusada, Adia)
     };
 
+    // What a server tells the connections listening (QSqlDriver::subscribeToNotification)
+    // when pages were queued, so a service sleeping until its next due time wakes for them.
+    static constexpr const char *kAviso = "tellumo_fila";
+
     // On the program's connection (BancoDeDados), or on another named one.
     explicit FilaDePaginas(const QString &conexao = {});
 
