@@ -5,6 +5,7 @@
 #include "core/directory/ErroBanco.h"
 
 #include <QSqlError>
+#include <QSqlRecord>
 
 namespace {
 
@@ -71,6 +72,12 @@ std::optional<QSqlQuery> FilaDePaginas::Executa(const QString &sql, const QVaria
 bool FilaDePaginas::Muda(const std::function<bool()> &passos, motor::Tranca tranca)
 {
     Limpa();
+    // A server's schema keeps the names in lower case. Looked up first, as a server notes
+    // every statement that finds the table already there on the service's log.
+    const bool servidor = motor::De(Banco()) == motor::Tipo::Servidor;
+    if (!tabelaPronta_
+        && !Banco().record(servidor ? QStringLiteral("fila") : QStringLiteral("Fila")).isEmpty())
+        tabelaPronta_ = true;
     if (!tabelaPronta_) {
         // Under the directory's writer lock: two services starting together on one server
         // would otherwise both try to make the table.
