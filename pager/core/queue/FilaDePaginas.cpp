@@ -61,17 +61,18 @@ std::optional<QSqlQuery> FilaDePaginas::Executa(const QString &sql, const QVaria
         ok = consulta.exec();
     }
     if (!ok) {
-        Falhou(Resultado::Falha,
-            ErroBanco::Texto(
-                consulta.lastError(), banco.driverName(), ErroBanco::Acesso::Gravacao));
+        Falhou(
+            Resultado::Falha, ErroBanco::Texto(consulta.lastError(), banco.driverName(), acesso_));
         return std::nullopt;
     }
     return consulta;
 }
 
-bool FilaDePaginas::Muda(const std::function<bool()> &passos, motor::Tranca tranca)
+bool FilaDePaginas::Muda(
+    const std::function<bool()> &passos, motor::Tranca tranca, ErroBanco::Acesso acesso)
 {
     Limpa();
+    acesso_ = acesso;
     // A server's schema keeps the names in lower case. Looked up first, as a server notes
     // every statement that finds the table already there on the service's log.
     const bool servidor = motor::De(Banco()) == motor::Tipo::Servidor;

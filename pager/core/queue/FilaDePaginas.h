@@ -82,8 +82,10 @@ public:
 
 private:
     QSqlDatabase Banco() const;
-    // Runs `passos` as one change after making sure the table is there.
-    bool Muda(const std::function<bool()> &passos, motor::Tranca tranca = motor::Tranca::Diretorio);
+    // Runs `passos` as one change after making sure the table is there; failures are worded
+    // for `acesso`.
+    bool Muda(const std::function<bool()> &passos, motor::Tranca tranca = motor::Tranca::Diretorio,
+        ErroBanco::Acesso acesso = ErroBanco::Acesso::Gravacao);
     std::optional<QSqlQuery> Executa(const QString &sql, const QVariantList &valores = {});
     // The pages a query gives (columns as kColunas), read to the end.
     std::optional<QList<PaginaDaFila>> Paginas(const QString &sql, const QVariantList &valores);
@@ -96,6 +98,7 @@ private:
     QString conexao_;
     Diretorio diretorio_;
     bool tabelaPronta_ = false;
+    ErroBanco::Acesso acesso_ = ErroBanco::Acesso::Gravacao;
     QString erro_;
     Resultado motivo_ = Resultado::Feito;
 };

@@ -38,8 +38,7 @@ std::optional<QList<PaginaDaFila>> FilaDePaginas::Paginas(
     }
     // A walk cut short by the engine must not pass for the whole answer.
     if (q->lastError().isValid()) {
-        Falhou(Resultado::Falha,
-            ErroBanco::Texto(q->lastError(), Banco().driverName(), ErroBanco::Acesso::Leitura));
+        Falhou(Resultado::Falha, ErroBanco::Texto(q->lastError(), Banco().driverName(), acesso_));
         return std::nullopt;
     }
     return paginas;
@@ -93,7 +92,7 @@ std::optional<QDateTime> FilaDePaginas::ProximoVencimento()
             q->finish();
             return true;
         },
-        motor::Tranca::Linhas);
+        motor::Tranca::Linhas, ErroBanco::Acesso::Leitura);
     if (!ok)
         return std::nullopt;
     return proximo;
@@ -109,7 +108,7 @@ std::optional<QList<PaginaDaFila>> FilaDePaginas::Lista()
                 {TextoDoEstado(EstadoDaFila::Entregue)});
             return paginas.has_value();
         },
-        motor::Tranca::Linhas);
+        motor::Tranca::Linhas, ErroBanco::Acesso::Leitura);
     if (!ok)
         return std::nullopt;
     return paginas;
