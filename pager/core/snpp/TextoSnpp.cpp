@@ -24,7 +24,9 @@ QString Normaliza(const QString &texto)
     saida.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (QChar &c : saida) {
         const char16_t u = c.unicode();
-        if (u != '\n' && (u < 0x20 || (u >= 0x7f && u < 0xa0)))
+        if (u == 0x2028 || u == 0x2029)
+            c = QLatin1Char('\n');
+        else if (u != '\n' && (u < 0x20 || (u >= 0x7f && u < 0xa0)))
             c = QLatin1Char(' ');
     }
     return saida;

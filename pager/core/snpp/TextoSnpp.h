@@ -14,8 +14,9 @@ namespace TextoSnpp {
 // their code page as it stands).
 QString Decodifica(const QByteArray &bytes);
 
-// The message as the compose window would hold it: every line break (CR LF, CR or LF) one
-// LF, and the other control characters blanks, so no raw control reaches the queue.
+// The message as the compose window would hold it: every line break (CR LF, CR, LF or a
+// Unicode line or paragraph separator) one LF, and the other control characters blanks, so no raw
+// control reaches the queue.
 QString Normaliza(const QString &texto);
 
 // HOLD's argument "YYMMDDHHMMSS [+/-GMT]" (seconds may be left out) as a time in UTC. The
