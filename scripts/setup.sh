@@ -25,6 +25,8 @@ PACOTES=(
   scdoc lintian appstream
   # Tellumo's directory on a PostgreSQL server: Qt's driver, and the server the tests start
   libqt6sql6-psql postgresql
+  # the paging service's account passwords, kept as salted Argon2id hashes
+  libsodium-dev
 )
 
 faltando=()
