@@ -90,3 +90,13 @@ QSqlDatabase BancoDeDados()
 {
     return QSqlDatabase::database(kConexao, false);
 }
+
+void LigaValores(QSqlQuery &consulta, const QVariantList &valores)
+{
+    for (const QVariant &valor : valores) {
+        if (valor.typeId() == QMetaType::QString && valor.toString().isNull())
+            consulta.addBindValue(QStringLiteral(""));
+        else
+            consulta.addBindValue(valor);
+    }
+}

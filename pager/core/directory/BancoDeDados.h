@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
 // The one open connection to the directory, shared by every window of Tellumo: the file
 // "Pager.Mdb" or, where several operators share it, a PostgreSQL server.
@@ -25,3 +27,7 @@ void FechaBancoDeDados();
 
 // The open connection (invalid before AbreBancoDeDados succeeds).
 QSqlDatabase BancoDeDados();
+
+// Binds `valores` in order to the prepared `consulta`. A null text is bound as an empty one:
+// the columns hold empty texts, never NULL.
+void LigaValores(QSqlQuery &consulta, const QVariantList &valores);

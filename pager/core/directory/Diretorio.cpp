@@ -69,13 +69,7 @@ std::optional<QSqlQuery> Diretorio::Executa(
     consulta.setForwardOnly(true);
     bool ok = consulta.prepare(sql);
     if (ok) {
-        for (const QVariant &valor : valores) {
-            // A null text would be bound as SQL NULL; the columns hold empty texts instead.
-            if (valor.typeId() == QMetaType::QString && valor.toString().isNull())
-                consulta.addBindValue(QStringLiteral(""));
-            else
-                consulta.addBindValue(valor);
-        }
+        LigaValores(consulta, valores);
         ok = consulta.exec();
     }
     if (!ok) {

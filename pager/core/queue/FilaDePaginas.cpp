@@ -2,6 +2,7 @@
 #include "FilaDePaginas.h"
 
 #include "EsquemaDaFila.h"
+#include "core/directory/BancoDeDados.h"
 #include "core/directory/ErroBanco.h"
 
 #include <QSqlError>
@@ -51,13 +52,7 @@ std::optional<QSqlQuery> FilaDePaginas::Executa(const QString &sql, const QVaria
     // nothing, run as they are.
     bool ok = valores.isEmpty() ? consulta.exec(sql) : consulta.prepare(sql);
     if (ok && !valores.isEmpty()) {
-        for (const QVariant &valor : valores) {
-            // A null text would be bound as SQL NULL; the columns hold empty texts instead.
-            if (valor.typeId() == QMetaType::QString && valor.toString().isNull())
-                consulta.addBindValue(QStringLiteral(""));
-            else
-                consulta.addBindValue(valor);
-        }
+        LigaValores(consulta, valores);
         ok = consulta.exec();
     }
     if (!ok) {
