@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QMap>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 
@@ -71,6 +72,19 @@ Ociosidade MedeOcioso(double segundos)
         o.quais += QStringLiteral("%1 (%2) ").arg(i.key()).arg(i.value());
     }
     return o;
+}
+
+void RelataOcioso(
+    const QString &programa, double segundos, const Ociosidade &ocioso, const QString &extra)
+{
+    std::printf("%s ocioso por %.0f s: %d despertares, %d de temporizadores nossos %s, %.1f ms de "
+                "processador%s\n",
+        qPrintable(programa), segundos, ocioso.despertares, ocioso.temporizadoresNossos,
+        qPrintable(ocioso.quais), ocioso.processadorMs, qPrintable(extra));
+    Relata(QStringLiteral("%1 ocioso %2 s: temporizadores nossos").arg(programa).arg(segundos),
+        ocioso.temporizadoresNossos, "", 1);
+    Relata(QStringLiteral("%1 ocioso %2 s: processador").arg(programa).arg(segundos),
+        ocioso.processadorMs, "ms", 30);
 }
 
 } // namespace medida

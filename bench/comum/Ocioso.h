@@ -20,4 +20,10 @@ struct Ociosidade
 
 Ociosidade MedeOcioso(double segundos);
 
+// Prints `programa`'s idle figures (followed by `extra`, e.g. the message boxes raised) and
+// hands their two rows to the table: our timer events (target: none) and the processor time
+// (target: under 30 ms).
+void RelataOcioso(
+    const QString &programa, double segundos, const Ociosidade &ocioso, const QString &extra = {});
+
 } // namespace medida

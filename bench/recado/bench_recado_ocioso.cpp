@@ -34,14 +34,7 @@ int main(int argc, char *argv[])
     dialogo.show();
     QApplication::processEvents();
 
-    const medida::Ociosidade ocioso = medida::MedeOcioso(segundos);
-    std::printf("recado ocioso por %.0f s: %d despertares, %d de temporizadores nossos %s, %.1f "
-                "ms de processador; mensagens: %lld\n",
-        segundos, ocioso.despertares, ocioso.temporizadoresNossos, qPrintable(ocioso.quais),
-        ocioso.processadorMs, static_cast<long long>(caixa.quantidade()));
-    medida::Relata(QStringLiteral("recado ocioso %1 s: temporizadores nossos").arg(segundos),
-        ocioso.temporizadoresNossos, "", 1);
-    medida::Relata(QStringLiteral("recado ocioso %1 s: processador").arg(segundos),
-        ocioso.processadorMs, "ms", 30);
+    medida::RelataOcioso(QStringLiteral("recado"), segundos, medida::MedeOcioso(segundos),
+        QStringLiteral("; mensagens: %1").arg(caixa.quantidade()));
     return 0;
 }

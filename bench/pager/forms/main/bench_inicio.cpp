@@ -88,19 +88,10 @@ int main(int argc, char *argv[])
                 "abertura %.1f ms; trabalho %.1f ms\n",
         aplicacaoMs, prontoMs, relogio.splashMs, trabalhoMs);
 
-    const medida::Ociosidade ocioso = medida::MedeOcioso(segundos);
-    std::printf("ocioso por %.0f s: %d despertares, %d de temporizadores nossos %s, %.1f ms de "
-                "processador\n",
-        segundos, ocioso.despertares, ocioso.temporizadoresNossos, qPrintable(ocioso.quais),
-        ocioso.processadorMs);
-
     medida::Relata(
         QStringLiteral("Tellumo: tela de abertura (1 s fixo)"), relogio.splashMs, "ms", 1100);
     medida::Relata(QStringLiteral("Tellumo: início até \" Pronto\", sem a tela de abertura"),
         trabalhoMs, "ms", 100);
-    medida::Relata(QStringLiteral("Tellumo ocioso %1 s: temporizadores nossos").arg(segundos),
-        ocioso.temporizadoresNossos, "", 1);
-    medida::Relata(QStringLiteral("Tellumo ocioso %1 s: processador").arg(segundos),
-        ocioso.processadorMs, "ms", 30);
+    medida::RelataOcioso(QStringLiteral("Tellumo"), segundos, medida::MedeOcioso(segundos));
     return 0;
 }
