@@ -77,13 +77,30 @@ bool AbreServidor(const QString &conexao, QString *motivo)
 
 void FechaBancoDeDados()
 {
-    if (!QSqlDatabase::contains(kConexao))
+    FechaConexao(kConexao);
+}
+
+bool AbreOutraConexao(const QString &nome)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::cloneDatabase(kConexao, nome);
+        ok = db.open() && motor::Prepara(db);
+    }
+    if (!ok)
+        FechaConexao(nome);
+    return ok;
+}
+
+void FechaConexao(const QString &nome)
+{
+    if (!QSqlDatabase::contains(nome))
         return;
     {
-        QSqlDatabase db = QSqlDatabase::database(kConexao, false);
+        QSqlDatabase db = QSqlDatabase::database(nome, false);
         db.close();
     }
-    QSqlDatabase::removeDatabase(kConexao);
+    QSqlDatabase::removeDatabase(nome);
 }
 
 QSqlDatabase BancoDeDados()

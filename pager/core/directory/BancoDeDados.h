@@ -25,6 +25,12 @@ bool TemEsquemaCompleto(const QSqlDatabase &db);
 // Closes the connection (on exit); harmless when it is not open.
 void FechaBancoDeDados();
 
+// Opens one more connection, named `nome`, to the directory the program's connection has
+// open, for a thread of its own (a connection serves only the thread that opened it): called
+// from that thread. FechaConexao closes it, from the same thread.
+bool AbreOutraConexao(const QString &nome);
+void FechaConexao(const QString &nome);
+
 // The open connection (invalid before AbreBancoDeDados succeeds).
 QSqlDatabase BancoDeDados();
 

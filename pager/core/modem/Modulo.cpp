@@ -11,6 +11,8 @@
 #include "core/settings/ArquivoIni.h"
 #include "core/settings/Programa.h"
 
+#include <cmath>
+
 namespace {
 
 const QString kSecaoModem = QStringLiteral("MODEM");
@@ -40,6 +42,14 @@ Modulo::Modulo(ArquivoIni &ini, LinhaSerial &modem, Relogio &relogio, CaixaMensa
     , m_caixa(caixa)
     , m_status(status)
 { }
+
+int Modulo::PortaDasConfiguracoes() const
+{
+    // Rounded; far-off values are no port at all.
+    const double v = std::round(
+        ValorNumerico(m_ini.LePerfil(kSecaoModem, QStringLiteral("Porta Serial"), QString())));
+    return v >= 1 && v <= 4 ? static_cast<int>(v) : 0;
+}
 
 QString Modulo::DispositivoDaPorta(int numero) const
 {

@@ -26,6 +26,8 @@ public:
     // The port number 1 to 4 (0 when the setting is missing or not a number).
     int NumeroPorta() const { return m_numeroPorta; }
     void DefineNumeroPorta(int numero) { m_numeroPorta = numero; }
+    // The port 1 to 4 that "Porta Serial" of "MODEM" names now (0: none).
+    int PortaDasConfiguracoes() const;
 
     // The device of port 1 to 4: keys "COM1".."COM4" of "MODEM", else /dev/ttyS0..3;
     // empty for any other number.

@@ -5,7 +5,6 @@
 #include "CursorOcupado.h"
 #include "core/directory/BancoDeDados.h"
 #include "core/line/LinhaSerial.h"
-#include "core/modem/Discagem.h"
 #include "core/modem/Modulo.h"
 #include "core/settings/ArquivoIni.h"
 #include "core/settings/Programa.h"
@@ -15,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QScopeGuard>
-#include <cmath>
 
 namespace {
 
@@ -24,13 +22,6 @@ const QString kPortaSerial = QStringLiteral("Porta Serial");
 const QString kVazio = QStringLiteral("VAZIO");
 const QString kConfigurandoModem = QStringLiteral(" Configurando modem ...");
 const QString kInicializandoVariaveis = QStringLiteral(" Inicializando variáveis, aguarde ...");
-
-// The port number from the settings text, rounded; far-off values are no port at all.
-int numeroDaPorta(const QString &texto)
-{
-    const double v = std::round(ValorNumerico(texto));
-    return v >= 1 && v <= 4 ? static_cast<int>(v) : 0;
-}
 
 } // namespace
 
@@ -50,8 +41,7 @@ void frmPrincipal::abreConfigModem()
 bool frmPrincipal::lacoDaPorta()
 {
     for (;;) {
-        m_modulo->DefineNumeroPorta(
-            numeroDaPorta(m_ini->LePerfil(kSecaoModem, kPortaSerial, kVazio)));
+        m_modulo->DefineNumeroPorta(m_modulo->PortaDasConfiguracoes());
         m_modem->fecha();
         QString motivo;
         if (m_modulo->ConfiguraModem(&motivo))
