@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Entregador.h"
+
+#include "Diario.h"
+#include "EntregaDaFila.h"
+#include "SaidasDoDiario.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/line/LinhaPorta.h"
+#include "core/line/RelogioReal.h"
+#include "core/modem/Modulo.h"
+#include "core/queue/FilaDePaginas.h"
+#include "core/settings/ArquivoIni.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QTimer>
+
+using diario::Prioridade;
+
+namespace {
+
+// Pages claimed at once; the delivery claims more while the call lasts.
+constexpr int kLote = 50;
+// After a failure of the directory itself, the next look at the queue.
+constexpr int kNovaLeituraMs = 30'000;
+// The longest a timer is set for; a later due time is simply looked at again then.
+constexpr qint64 kMaiorEsperaMs = 24LL * 3600 * 1000;
+
+QDateTime agora()
+{
+    return QDateTime::currentDateTimeUtc();
+}
+
+} // namespace
+
+struct Entregador::Partes
+{
+    explicit Partes(const QString &caminhoIni, const ConfiguracaoDoServico &config)
+        : ini(QFileInfo(caminhoIni).absolutePath(), QFileInfo(caminhoIni).fileName())
+        , fila(QString::fromLatin1(kConexao))
+        , entrega(modulo, fila, config.politica, config.nome, &agora)
+    { }
+
+    ArquivoIni ini;
+    LinhaPorta linha;
+    RelogioReal relogio;
+    CaixaDoDiario caixa;
+    PainelDoDiario status;
+    Modulo modulo{ini, linha, relogio, caixa, status};
+    FilaDePaginas fila;
+    EntregaDaFila entrega;
+};
+
+Entregador::Entregador(const ConfiguracaoDoServico &config, const QString &ini)
+    : m_config(config)
+    , m_ini(ini)
+{ }
+
+Entregador::~Entregador() = default;
+
+void Entregador::Inicia()
+{
+    if (!AbreOutraConexao(QString::fromLatin1(kConexao))) {
+        emit falhou(QStringLiteral("Não foi possível abrir uma segunda conexão com o diretório "
+                                   "para a entrega das páginas."));
+        return;
+    }
+    m_partes = std::make_unique<Partes>(m_ini, m_config);
+    Modulo &modulo = m_partes->modulo;
+    modulo.DefineNumeroPorta(modulo.PortaDasConfiguracoes());
+    QString motivo;
+    if (modulo.NumeroPorta() == 0) {
+        diario::Escreve(Prioridade::Aviso,
+            QStringLiteral("Nenhuma porta escolhida em \"Porta Serial\" de [MODEM]: as páginas "
+                           "ficam na fila até que uma seja configurada."));
+    } else if (!modulo.ConfiguraModem(&motivo)) {
+        diario::Escreve(Prioridade::Aviso,
+            QStringLiteral("A porta %1 não abriu (%2); ela será aberta de novo a cada entrega.")
+                .arg(modulo.DispositivoDaPorta(modulo.NumeroPorta()), motivo));
+    } else {
+        modulo.InicializaModem();
+    }
+
+    const std::optional<int> recuperadas = m_partes->fila.Recupera(m_config.nome);
+    if (!recuperadas) {
+        diario::Escreve(Prioridade::Erro, m_partes->fila.Erro());
+    } else if (*recuperadas > 0) {
+        diario::Escreve(Prioridade::Aviso,
+            QStringLiteral("%1 página(s) estavam sendo enviadas quando o serviço parou e serão "
+                           "enviadas de novo: a central pode já ter recebido alguma delas.")
+                .arg(*recuperadas));
+    }
+
+    // Pages queued by other processes on the same server.
+    QSqlDriver *driver = QSqlDatabase::database(QString::fromLatin1(kConexao), false).driver();
+    if (driver && driver->hasFeature(QSqlDriver::EventNotifications)
+        && driver->subscribeToNotification(QString::fromLatin1(FilaDePaginas::kAviso))) {
+        connect(driver, &QSqlDriver::notification, this, &Entregador::Acorda);
+    }
+
+    m_relogio = new QTimer(this);
+    m_relogio->setSingleShot(true);
+    connect(m_relogio, &QTimer::timeout, this, &Entregador::Acorda);
+    Acorda();
+}
+
+void Entregador::Acorda()
+{
+    if (!m_partes)
+        return;
+    // The calls to the paging company process events: a wake-up meanwhile is kept for after.
+    if (m_ocupado) {
+        m_deNovo = true;
+        return;
+    }
+    m_ocupado = true;
+    do {
+        m_deNovo = false;
+        entregaVencidas();
+    } while (m_deNovo);
+    m_ocupado = false;
+    programa();
+}
+
+void Entregador::entregaVencidas()
+{
+    for (;;) {
+        const auto paginas = m_partes->fila.Reivindica(agora(), kLote, m_config.nome);
+        if (!paginas) {
+            diario::Escreve(Prioridade::Erro, m_partes->fila.Erro());
+            return;
+        }
+        if (paginas->isEmpty())
+            return;
+        m_partes->entrega.Entrega(*paginas);
+    }
+}
+
+void Entregador::programa()
+{
+    const std::optional<QDateTime> proximo = m_partes->fila.ProximoVencimento();
+    if (!proximo) {
+        diario::Escreve(Prioridade::Erro, m_partes->fila.Erro());
+        m_relogio->start(kNovaLeituraMs);
+        return;
+    }
+    if (!proximo->isValid()) {
+        m_relogio->stop();
+        return;
+    }
+    m_relogio->start(static_cast<int>(std::clamp(agora().msecsTo(*proximo), 0LL, kMaiorEsperaMs)));
+}
+
+void Entregador::Termina()
+{
+    if (m_relogio)
+        m_relogio->stop();
+    if (m_partes)
+        m_partes->linha.fecha();
+    m_partes.reset();
+    FechaConexao(QString::fromLatin1(kConexao));
+}

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CaixaMensagem.h"
+#include "Diario.h"
+#include "core/modem/PainelStatus.h"
+
+// What the modem procedures would show on a desk, written to the service's log instead:
+// a message box is a warning (nobody is there to answer a question: it is answered "Não"),
+// a status text is part of the dialogue (--verbose).
+class CaixaDoDiario : public CaixaMensagem
+{
+public:
+    Resposta mostra(const QString &titulo, const QString &texto, Icone, Botoes botoes) override
+    {
+        diario::Escreve(diario::Prioridade::Aviso, titulo + QLatin1Char(' ') + texto);
+        return botoes == Botoes::SimNao ? Resposta::Nao : Resposta::Ok;
+    }
+};
+
+class PainelDoDiario : public PainelStatus
+{
+public:
+    void mostraStatus(const QString &texto) override
+    {
+        diario::Escreve(diario::Prioridade::Depuracao, texto.trimmed());
+    }
+};
