@@ -7,6 +7,10 @@
 #
 #   bash scripts/run-tellumo.sh              prepare the demo folder and run
 #   bash scripts/run-tellumo.sh --tcp        the same, paging over TCP (port 2, the gateway)
+#   bash scripts/run-tellumo.sh --servico    the same, with tellumo-servico beside the window:
+#                                            SNPP on 127.0.0.1:$TELLUMO_DEMO_SNPP (10444),
+#                                            delivering through the gateway, log in
+#                                            build/demo/servico.log
 #   bash scripts/run-tellumo.sh --preparar   only prepare the demo folder
 #
 # The simulator serves both roads at once: COM1 names its modem (a pseudo-terminal), COM2
@@ -20,6 +24,8 @@ cd "$(dirname "$0")/.."
 RAIZ=$PWD
 DEMO=${TELLUMO_DEMO:-$RAIZ/build/demo}
 PROGRAMA=${TELLUMO_DEMO_PROGRAMA:-$RAIZ/build/pager/tellumo}
+SERVICO=${TELLUMO_DEMO_SERVICO:-$RAIZ/build/pager/tellumo-servico}
+PORTA_SNPP=${TELLUMO_DEMO_SNPP:-10444}
 SIMULADOR=${TELLUMO_DEMO_SIMULADOR:-$RAIZ/build/tools/simulador}
 LINK=$DEMO/modem
 
@@ -78,8 +84,8 @@ prepara_configuracao() {
 
 [ -x "$SIMULADOR" ] || falha "$SIMULADOR não existe: rode antes bash scripts/build.sh"
 case ${1:-} in
-  ''|--preparar|--tcp) ;;
-  *) falha "opção desconhecida: $1 (use --tcp ou --preparar)" ;;
+  ''|--preparar|--tcp|--servico) ;;
+  *) falha "opção desconhecida: $1 (use --tcp, --servico ou --preparar)" ;;
 esac
 prepara_programa
 prepara_configuracao
@@ -107,6 +113,21 @@ read -r -t 10 GATEWAY <&"${SIMULADOR_PROC[0]}" || falha "o simulador não abriu 
 define_chave COM2 "$GATEWAY"
 echo "Simulador de radiochamada: modem em $TERMINAL ($LINK, COM1), gateway em $GATEWAY (COM2);"
 echo "registro em $DEMO/simulador.jsonl"
+
+# The service shares the demo's Pager.Mdb (it lies beside its copy, as Tellumo's does) and
+# pages through the gateway, leaving the modem to the window.
+SERVICO_PID=
+if [ "${1:-}" = "--servico" ]; then
+  [ -x "$SERVICO" ] || falha "$SERVICO não existe: rode antes bash scripts/build.sh"
+  cp -f "$SERVICO" "$DEMO/programa/tellumo-servico"
+  printf '[MODEM]\nPorta Serial=2\nCOM2=%s\n[SNPP]\nPorta=%s\n' "$GATEWAY" "$PORTA_SNPP" \
+    > "$DEMO/programa/servico.ini"
+  "$DEMO/programa/tellumo-servico" 2> "$DEMO/servico.log" &
+  SERVICO_PID=$!
+  trap 'kill -TERM "$SERVICO_PID" 2>/dev/null; wait "$SERVICO_PID" 2>/dev/null; encerra' EXIT
+  echo "Serviço de páginas: SNPP em 127.0.0.1:$PORTA_SNPP; registro em $DEMO/servico.log"
+  echo "  $RAIZ/build/pager/tellumo-enviar -s 127.0.0.1:$PORTA_SNPP Plantão -m \"teste\""
+fi
 
 # Tellumo runs in the background so that a signal to this script reaches the trap at once
 # and is passed on, instead of waiting for the window to close.
