@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -46,7 +47,10 @@ private slots:
                 "/usr/share/applications/vistral.desktop\n",
                 "/usr/share/icons/hicolor/48x48/apps/tellumo.png\n", "/usr/bin/tellumo-simulador\n",
                 "/usr/share/doc/quorvane/copyright\n",
-                "/usr/share/doc/quorvane/changelog.Debian.gz\n"})
+                "/usr/share/doc/quorvane/changelog.Debian.gz\n",
+                "/usr/lib/systemd/system/tellumo-servico.service\n",
+                "/usr/lib/sysusers.d/tellumo.conf\n", "/usr/lib/tmpfiles.d/tellumo.conf\n",
+                "/etc/tellumo/servico.ini\n"})
             QVERIFY2(conteudo.contains(QLatin1String(arquivo)), arquivo);
         // Nothing of the developer's: no tests, no simulator under its build name, no settings
         // a run left behind.
@@ -68,7 +72,14 @@ private slots:
             QVERIFY2(conteudo.contains(pagina), qPrintable(pagina));
             ++executaveis;
         }
-        QCOMPARE(executaveis, 5);
+        QCOMPARE(executaveis, 7);
+
+        // The service's settings survive upgrades as the administrator left them.
+        QTemporaryDir controle;
+        roda(QStringLiteral("dpkg-deb"), {QStringLiteral("-e"), deb, controle.path()});
+        QFile conffiles(controle.filePath(QStringLiteral("conffiles")));
+        QVERIFY(conffiles.open(QIODevice::ReadOnly));
+        QCOMPARE(conffiles.readAll().trimmed(), QByteArray("/etc/tellumo/servico.ini"));
 
         if (QStandardPaths::findExecutable(QStringLiteral("appstreamcli")).isEmpty())
             QSKIP("appstreamcli não está instalado: a metainfo ficou sem validar");
