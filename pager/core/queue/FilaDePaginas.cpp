@@ -128,9 +128,7 @@ std::optional<qint64> FilaDePaginas::Enfileira(const QList<DestinoDaFila> &desti
     const bool ok = Muda([&] {
         // A server may be set to answer commits before they reach its disk. Its services
         // listening on kAviso hear of the pages when they are committed, not before.
-        if (!arquivo
-            && !(Executa(QStringLiteral("SET LOCAL synchronous_commit = on"))
-                && Executa(QStringLiteral("NOTIFY ") + QLatin1String(kAviso))))
+        if (!arquivo && !(Executa(QStringLiteral("SET LOCAL synchronous_commit = on")) && Avisa()))
             return false;
         if (limite > 0) {
             auto q = Executa(QStringLiteral("SELECT COUNT(*) FROM Fila WHERE Estado IN (?, ?)"),
@@ -182,6 +180,13 @@ std::optional<qint64> FilaDePaginas::Enfileira(const QList<DestinoDaFila> &desti
     return pedido;
 }
 
+bool FilaDePaginas::Avisa()
+{
+    if (motor::De(Banco()) != motor::Tipo::Servidor)
+        return true;
+    return Executa(QStringLiteral("NOTIFY ") + QLatin1String(kAviso)).has_value();
+}
+
 bool FilaDePaginas::Encerra(qint64 id, EstadoDaFila estado, const QString &razao,
     const QDateTime &agora, const QDateTime &vencimento)
 {
@@ -201,7 +206,7 @@ bool FilaDePaginas::Encerra(qint64 id, EstadoDaFila estado, const QString &razao
         return Falhou(
             Resultado::Ausente, QStringLiteral("A mensagem %1 não está sendo enviada.").arg(id));
     }
-    return true;
+    return Avisa();
 }
 
 bool FilaDePaginas::Entregue(qint64 id, const QDateTime &agora)
@@ -227,7 +232,7 @@ bool FilaDePaginas::Entregue(qint64 id, const QDateTime &agora)
         // The history shows local times, as the send window writes them.
         if (!diretorio_.GravaLog(agora.toLocalTime(), usuario, mensagem, idPager, idUsuario))
             return Falhou(Resultado::Falha, diretorio_.Erro());
-        return true;
+        return Avisa();
     });
 }
 

@@ -31,8 +31,17 @@ public:
     };
 
     // What a server tells the connections listening (QSqlDriver::subscribeToNotification)
-    // when pages were queued, so a service sleeping until its next due time wakes for them.
+    // whenever the queue changed: pages queued (a service sleeping until its next due time
+    // wakes for them), ended, postponed, made due or cancelled (the queue windows redraw).
     static constexpr const char *kAviso = "tellumo_fila";
+
+    // A page Cancela left as it was, and why, in words for the operator.
+    struct NaoCancelada
+    {
+        qint64 id = 0;
+        std::optional<EstadoDaFila> estado; // none: no page of this identifier
+        QString razao;
+    };
 
     // On the program's connection (BancoDeDados), or on another named one.
     explicit FilaDePaginas(const QString &conexao = {});
@@ -77,8 +86,26 @@ public:
     // The earliest due time of a page `aguardando`; an invalid QDateTime when none waits.
     std::optional<QDateTime> ProximoVencimento();
 
-    // Every page not yet delivered, in queueing order (what `tellumo-servico --fila` shows).
+    // Every page neither delivered nor cancelled, in queueing order (what
+    // `tellumo-servico --fila` shows).
     std::optional<QList<PaginaDaFila>> Lista();
+
+    // The operator's "Tentar Agora": the pages of `ids` still `aguardando` become due at
+    // `agora`; the others stay as they are. Answers how many changed.
+    std::optional<int> TentaAgora(const QList<qint64> &ids, const QDateTime &agora);
+
+    // The operator's "Cancelar": the pages of `ids` still `aguardando` become `cancelada`
+    // (kept in the table; Vencimento keeps `agora`, when they left the queue). A page being
+    // sent, already ended or cancelled by another operator meanwhile stays as it is and is
+    // answered, with the reason; an empty answer: all were cancelled.
+    std::optional<QList<NaoCancelada>> Cancela(const QList<qint64> &ids, const QDateTime &agora);
+
+    // For the queue window, which keeps only the identifiers of a long queue and reads its
+    // rows as they are shown: every page's identifier, the newest first...
+    std::optional<QList<qint64>> Identificadores();
+    // ...and the pages of some of them, in no particular order, without a change of their
+    // own (a read never waits for a writer).
+    std::optional<QList<PaginaDaFila>> Le(const QList<qint64> &ids);
 
 private:
     QSqlDatabase Banco() const;
@@ -89,10 +116,17 @@ private:
     std::optional<QSqlQuery> Executa(const QString &sql, const QVariantList &valores = {});
     // The pages a query gives (columns as kColunas), read to the end.
     std::optional<QList<PaginaDaFila>> Paginas(const QString &sql, const QVariantList &valores);
+    std::optional<QList<PaginaDaFila>> Paginas(QSqlQuery &consulta);
     // Ends a claimed page (`enviando`) in `estado`; Ausente when it is not being sent.
     bool Encerra(qint64 id, EstadoDaFila estado, const QString &razao, const QDateTime &agora,
         const QDateTime &vencimento = {});
     bool Falhou(Resultado motivo, const QString &texto);
+    // Inside a change: a server tells its listeners (kAviso) at the commit; a file has none.
+    bool Avisa();
+    // Runs `sql`, whose "%1" stands for a list of placeholders, with `antes` and then `ids`
+    // bound, a slice of ids at a time; `cada` takes each run's query. Inside a change.
+    bool PorFatias(const QString &sql, const QVariantList &antes, const QList<qint64> &ids,
+        const std::function<bool(QSqlQuery &)> &cada);
     void Limpa();
 
     QString conexao_;

@@ -20,6 +20,12 @@ std::optional<QList<PaginaDaFila>> FilaDePaginas::Paginas(
     auto q = Executa(sql, valores);
     if (!q)
         return std::nullopt;
+    return Paginas(*q);
+}
+
+std::optional<QList<PaginaDaFila>> FilaDePaginas::Paginas(QSqlQuery &consulta)
+{
+    QSqlQuery *q = &consulta;
     QList<PaginaDaFila> paginas;
     while (q->next()) {
         PaginaDaFila p;
@@ -104,11 +110,51 @@ std::optional<QList<PaginaDaFila>> FilaDePaginas::Lista()
     const bool ok = Muda(
         [&] {
             paginas = Paginas(QStringLiteral("SELECT ") + kColunas
-                    + QStringLiteral(" FROM Fila WHERE Estado <> ? ORDER BY ID_Fila"),
-                {TextoDoEstado(EstadoDaFila::Entregue)});
+                    + QStringLiteral(" FROM Fila WHERE Estado NOT IN (?, ?) ORDER BY ID_Fila"),
+                {TextoDoEstado(EstadoDaFila::Entregue), TextoDoEstado(EstadoDaFila::Cancelada)});
             return paginas.has_value();
         },
         motor::Tranca::Linhas, ErroBanco::Acesso::Leitura);
+    if (!ok)
+        return std::nullopt;
+    return paginas;
+}
+
+std::optional<QList<qint64>> FilaDePaginas::Identificadores()
+{
+    QList<qint64> ids;
+    const bool ok = Muda(
+        [&] {
+            auto q = Executa(QStringLiteral("SELECT ID_Fila FROM Fila ORDER BY ID_Fila DESC"));
+            if (!q)
+                return false;
+            while (q->next())
+                ids.append(q->value(0).toLongLong());
+            if (q->lastError().isValid()) {
+                return Falhou(Resultado::Falha,
+                    ErroBanco::Texto(q->lastError(), Banco().driverName(), acesso_));
+            }
+            return true;
+        },
+        motor::Tranca::Linhas, ErroBanco::Acesso::Leitura);
+    if (!ok)
+        return std::nullopt;
+    return ids;
+}
+
+std::optional<QList<PaginaDaFila>> FilaDePaginas::Le(const QList<qint64> &ids)
+{
+    Limpa();
+    acesso_ = ErroBanco::Acesso::Leitura;
+    QList<PaginaDaFila> paginas;
+    const bool ok = PorFatias(
+        QStringLiteral("SELECT ") + kColunas + QStringLiteral(" FROM Fila WHERE ID_Fila IN (%1)"),
+        {}, ids, [&](QSqlQuery &q) {
+            const auto lidas = Paginas(q);
+            if (lidas)
+                paginas += *lidas;
+            return lidas.has_value();
+        });
     if (!ok)
         return std::nullopt;
     return paginas;

@@ -5,8 +5,9 @@
 
 namespace {
 
-const QStringList kEstados = {QStringLiteral("aguardando"), QStringLiteral("enviando"),
-    QStringLiteral("entregue"), QStringLiteral("recusada"), QStringLiteral("desistida")};
+const QStringList kEstados
+    = {QStringLiteral("aguardando"), QStringLiteral("enviando"), QStringLiteral("entregue"),
+        QStringLiteral("recusada"), QStringLiteral("desistida"), QStringLiteral("cancelada")};
 
 } // namespace
 

@@ -6,7 +6,8 @@
 #include <optional>
 
 // One queued page as the table Fila holds it, and the words its Estado column uses.
-enum class EstadoDaFila { Aguardando, Enviando, Entregue, Recusada, Desistida };
+// Cancelada: an operator took the page out of the queue before it was sent.
+enum class EstadoDaFila { Aguardando, Enviando, Entregue, Recusada, Desistida, Cancelada };
 
 // "aguardando", "enviando", ... as stored and as `tellumo-servico --fila` shows them.
 QString TextoDoEstado(EstadoDaFila estado);

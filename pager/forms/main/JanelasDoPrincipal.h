@@ -17,6 +17,7 @@ struct JanelasDoPrincipal
     std::function<void(frmPrincipal &)> visualizaUsuarios; // frmVisualizaUsuarios
     std::function<void(frmPrincipal &)> montaMsg; // frmMontaMsg, modal
     std::function<void(frmPrincipal &)> historico; // ExibeHistorico, all messages
+    std::function<void(frmPrincipal &)> fila; // ExibeFila
     std::function<void(frmPrincipal &)> sobre; // frmSobre
 };
 

@@ -2,6 +2,7 @@
 #include "JanelasDoPrincipal.h"
 #include "forms/about/frmSobre.h"
 #include "forms/history/Historico.h"
+#include "forms/queue/Fila.h"
 #include "forms/registers/frmCadastraGrupo.h"
 #include "forms/registers/frmCadastraUsuarios.h"
 #include "forms/registers/frmUsuariosGrupo.h"
@@ -38,6 +39,8 @@ JanelasDoPrincipal JanelasPadrao()
     };
     janelas.historico
         = [](frmPrincipal &principal) { ExibeHistorico(principal.areaMdi(), principal.caixa()); };
+    janelas.fila
+        = [](frmPrincipal &principal) { ExibeFila(principal.areaMdi(), principal.caixa()); };
     janelas.sobre = [](frmPrincipal &principal) {
         frmSobre janela(&principal);
         principal.executaDialogo(janela);

@@ -116,6 +116,8 @@ void frmPrincipal::criaMenus()
         QKeySequence(Qt::CTRL | Qt::Key_M), &frmPrincipal::mnuDigitaEnviaMsg_Click);
     item(mensagem, "mnuMensagemExibirHistorico", QStringLiteral("E&xibir Histórico"),
         QKeySequence(Qt::CTRL | Qt::Key_H), &frmPrincipal::mnuMensagemExibirHistorico_Click);
+    item(mensagem, "mnuMensagemFilaDeEnvio", QStringLiteral("&Fila de Envio"), {},
+        &frmPrincipal::mnuMensagemFilaDeEnvio_Click);
 
     QMenu *ajuda = menu("mnuAjuda", QStringLiteral("A&juda"));
     item(ajuda, "mnuExibirAjuda", QStringLiteral("E&xibir a Ajuda"), QKeySequence(Qt::Key_F1),
@@ -283,6 +285,11 @@ void frmPrincipal::mnuDigitaEnviaMsg_Click()
 void frmPrincipal::mnuMensagemExibirHistorico_Click()
 {
     abre(m_janelas.historico);
+}
+
+void frmPrincipal::mnuMensagemFilaDeEnvio_Click()
+{
+    abre(m_janelas.fila);
 }
 
 void frmPrincipal::mnuExibirAjuda_Click()

@@ -56,7 +56,7 @@ public:
     ArquivoIni &ini() { return *m_ini; }
     CaixaMensagem &caixa() { return *m_caixa; }
     LinhaSerial &Modem() { return *m_modem; }
-    // Where child windows (the history windows) open.
+    // Where child windows (the history and queue windows) open.
     QMdiArea *areaMdi() const { return m_areaMdi; }
     // Runs a modal dialog the way this window runs its own (so tests can operate it).
     void executaDialogo(QDialog &dialogo);
@@ -78,6 +78,7 @@ public Q_SLOTS:
     void mnuUsuariosVisualizaCadastro_Click();
     void mnuDigitaEnviaMsg_Click();
     void mnuMensagemExibirHistorico_Click();
+    void mnuMensagemFilaDeEnvio_Click();
     void mnuExibirAjuda_Click();
     void mnuAjudaSobre_Click();
     // The status line's width: the footer's less 90 twips, set on each resize of the footer.

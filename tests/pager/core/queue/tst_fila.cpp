@@ -139,6 +139,100 @@ private slots:
         QCOMPARE(p->at(0).destino.usuario, kAna.usuario);
     }
 
+    // The operator's actions on one page in each state; on a server, a change is announced.
+    void acoesDoOperador_data()
+    {
+        QTest::addColumn<QString>("antes"); // "", "enviando", "entregue", "outro" (cancelled)
+        QTest::addColumn<bool>("cancela"); // else Tentar Agora
+        QTest::addColumn<QString>("razao"); // why it was left as it was ("": it changed)
+        QTest::addColumn<QString>("depois");
+        const QString naoCancela
+            = QStringLiteral("A mensagem já está sendo enviada e não pode ser cancelada.");
+        QTest::newRow("aguardando: tentar agora") << "" << false << ""
+                                                  << "aguardando";
+        QTest::newRow("aguardando: cancelar") << "" << true << ""
+                                              << "cancelada";
+        QTest::newRow("enviando: tentar agora") << "enviando" << false << "-"
+                                                << "enviando";
+        QTest::newRow("enviando: cancelar") << "enviando" << true << naoCancela << "enviando";
+        QTest::newRow("entregue: cancelar") << "entregue" << true << "A mensagem já foi entregue."
+                                            << "entregue";
+        QTest::newRow("outro operador cancelou antes")
+            << "outro" << true << "A mensagem já foi cancelada."
+            << "cancelada";
+    }
+    void acoesDoOperador()
+    {
+        QFETCH(QString, antes);
+        QFETCH(bool, cancela);
+        QFETCH(QString, razao);
+        QFETCH(QString, depois);
+        FilaDePaginas fila;
+        const auto id
+            = fila.Enfileira({kAna}, QStringLiteral("x"), {}, kInicio, kInicio.addSecs(60));
+        QVERIFY(id);
+        if (antes != QLatin1String(""))
+            QCOMPARE(fila.Reivindica(kInicio.addSecs(60), 1)->size(), 1);
+        if (antes == QLatin1String("entregue"))
+            QVERIFY(fila.Entregue(*id, kInicio.addSecs(61)));
+        if (antes == QLatin1String("outro")) {
+            QVERIFY(fila.Adia(*id, QStringLiteral("ocupado"), kInicio, kPolitica));
+            banco_->AbreOutraConexao(QStringLiteral("outro"));
+            QCOMPARE(FilaDePaginas(QStringLiteral("outro")).Cancela({*id}, kInicio)->size(), 0);
+        }
+        QSqlDatabase ouvinte = banco_->AbreOutraConexao(QStringLiteral("ouvinte"));
+        QSignalSpy aviso(ouvinte.driver(), &QSqlDriver::notification);
+        if (BancoTemporario::NoServidor())
+            QVERIFY(ouvinte.driver()->subscribeToNotification(FilaDePaginas::kAviso));
+        if (cancela) {
+            const auto recusadas = fila.Cancela({*id}, kInicio);
+            QVERIFY2(recusadas, qPrintable(fila.Erro()));
+            QCOMPARE(recusadas->isEmpty() ? QString() : recusadas->at(0).razao, razao);
+        } else {
+            QCOMPARE(fila.TentaAgora({*id}, kInicio), razao.isEmpty() ? 1 : 0);
+        }
+        const auto pagina = fila.Le({*id});
+        QVERIFY(pagina && pagina->size() == 1);
+        QCOMPARE(TextoDoEstado(pagina->at(0).estado), depois);
+        QVERIFY(!BancoTemporario::NoServidor() || !razao.isEmpty() || aviso.wait(10000));
+        // A cancelled page is never sent, nor listed as still to deliver; one made due at
+        // once is the next claimed.
+        const bool cancelada = depois == QLatin1String("cancelada");
+        QCOMPARE(pagina->at(0).ultimaRazao,
+            cancelada ? QStringLiteral("Cancelada pelo operador") : pagina->at(0).ultimaRazao);
+        QCOMPARE(fila.Reivindica(kInicio, 1)->size(), razao.isEmpty() && !cancela ? 1 : 0);
+        QCOMPARE(fila.Lista()->size(), cancelada || depois == QLatin1String("entregue") ? 0 : 1);
+    }
+
+    void doisOperadoresCancelamJuntos()
+    {
+        FilaDePaginas fila;
+        const auto id = fila.Enfileira({kAna}, QStringLiteral("x"), {}, kInicio);
+        QVERIFY(id);
+        QList<FilaDePaginas::NaoCancelada> recusadas[2];
+        bool ok[2] = {false, false};
+        auto operador = [this, &recusadas, &ok, id](int n) {
+            const QString nome = QStringLiteral("operador%1").arg(n);
+            {
+                banco_->AbreOutraConexao(nome);
+                FilaDePaginas f(nome);
+                const auto r = f.Cancela({*id}, kInicio);
+                ok[n] = r.has_value();
+                recusadas[n] = r.value_or(QList<FilaDePaginas::NaoCancelada>());
+            }
+            QSqlDatabase::removeDatabase(nome);
+        };
+        std::unique_ptr<QThread> a(QThread::create(operador, 0)), b(QThread::create(operador, 1));
+        a->start();
+        b->start();
+        QVERIFY(a->wait() && b->wait());
+        QVERIFY(ok[0] && ok[1]);
+        // One cancelled it; the other is told so.
+        QCOMPARE(recusadas[0].size() + recusadas[1].size(), 1);
+        const auto &outro = recusadas[0].isEmpty() ? recusadas[1] : recusadas[0];
+        QCOMPARE(outro.at(0).estado, EstadoDaFila::Cancelada);
+    }
+
     void doisServicosNuncaPegamAMesma()
     {
         FilaDePaginas fila;

@@ -28,6 +28,10 @@ public:
     QString Erro() const { return banco_.Erro(); }
     QString Caminho() const { return banco_.Caminho(); }
     bool PerdeOBanco() { return banco_.PerdeOBanco(); }
+    QSqlDatabase AbreOutraConexao(const QString &conexao) const
+    {
+        return banco_.AbreOutraConexao(conexao);
+    }
 
     AmbienteJanela Ambiente();
 
