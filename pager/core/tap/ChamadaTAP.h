@@ -18,9 +18,9 @@ class VisorEnvio;
 // when one is given; it owns neither. It writes nothing to the directory: what an accepted
 // page leaves behind (a Log row, a queue state) is the caller's.
 //
-// Every failure is shown in a message box titled "Erro:" and kept as Razao(), the text the
-// caller may store for the page; a failed step has already hung up, and the line is never
-// left off-hook by a call that went wrong.
+// Every failure is shown in the Modulo's message box and kept as Razao(), the text the
+// caller may store for the page (a refusal is only kept); a failed step has already hung
+// up, so a call that went wrong never leaves the line off-hook.
 class ChamadaTAP
 {
 public:
