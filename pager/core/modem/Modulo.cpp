@@ -80,22 +80,23 @@ bool Modulo::Escreve(const QString &texto)
     return m_modem.escreve(cp1252::codifica(texto));
 }
 
-void Modulo::avisaTimeOutModem()
+void Modulo::avisaTimeOutModem(QString *motivo)
 {
-    m_caixa.mostra(QStringLiteral("Informação:"),
-        QStringLiteral("Modem TimeOut: Ha a possibilidade da porta serial selecionada "
-                       "não possuir nenhum um modem instalado."),
-        CaixaMensagem::Icone::Informacao);
+    const QString texto = QStringLiteral("Modem TimeOut: Ha a possibilidade da porta serial "
+                                         "selecionada não possuir nenhum um modem instalado.");
+    if (motivo)
+        *motivo = texto;
+    m_caixa.mostra(QStringLiteral("Informação:"), texto, CaixaMensagem::Icone::Informacao);
 }
 
-bool Modulo::aguardaOk()
+bool Modulo::aguardaOk(QString *motivo)
 {
     if (AguardaResposta("OK", kEsperaOk))
         return true;
     // A vanished line is told once, by the caller that owns the call; a line closed because
     // the program is ending is told nothing at all.
     if (!m_modem.fechadaOuPerdida())
-        avisaTimeOutModem();
+        avisaTimeOutModem(motivo);
     return false;
 }
 
@@ -150,13 +151,15 @@ void Modulo::LimpaEntrada()
     } while (m_modem.aguardando() > 0 && descartados < kMaximoResposta);
 }
 
-bool Modulo::Discar()
+bool Modulo::Discar(QString *motivo)
 {
+    if (motivo)
+        motivo->clear();
     if (!m_modem.temModem())
-        return ConectaGateway();
+        return ConectaGateway(motivo);
     LimpaEntrada();
     Escreve(QStringLiteral("ATE0\r"));
-    if (!aguardaOk())
+    if (!aguardaOk(motivo))
         return false;
     const QString linha = MontaLinhaDiscagem(LeParametrosDiscagem(m_ini));
     Espera(0.2);
@@ -166,7 +169,9 @@ bool Modulo::Discar()
     if (m_modem.fechadaOuPerdida())
         return false;
 
-    const auto erro = [this](const QString &texto, CaixaMensagem::Icone icone) {
+    const auto erro = [this, motivo](const QString &texto, CaixaMensagem::Icone icone) {
+        if (motivo)
+            *motivo = texto;
         m_caixa.mostra(kTituloErro, texto, icone);
     };
     switch (codigo) {

@@ -61,9 +61,10 @@ public:
     void LimpaEntrada();
 
     // Dials the paging service (on a gateway line: connects to it, within the same 60 s);
-    // true when connected. Shows every failure itself, except a line that vanished
-    // meanwhile: that is the caller's to tell (Modem().perdida()).
-    bool Discar();
+    // true when connected. Shows every failure itself, and puts the text shown in `motivo`,
+    // except a line that vanished meanwhile: that is the caller's to tell (Modem().perdida()),
+    // and `motivo` stays empty.
+    bool Discar(QString *motivo = nullptr);
 
     // Waits up to 60 s (events processed, hourglass shown) for a result code; returns a
     // CodigoDiscagem (-1 when none came).
@@ -86,12 +87,12 @@ private:
     // The limit a dial result, or a gateway's connection, is awaited for.
     static constexpr double kEsperaConexao = 60.0;
 
-    void avisaTimeOutModem();
+    void avisaTimeOutModem(QString *motivo = nullptr);
     // Awaits "OK" for 4 s; a time-out message unless the line is closed or lost.
-    bool aguardaOk();
+    bool aguardaOk(QString *motivo = nullptr);
     // The same steps on a line without a modem (a TAP gateway): connect within the dial
     // limit, close at once (ModuloGateway.cpp).
-    bool ConectaGateway();
+    bool ConectaGateway(QString *motivo);
     void DesconectaGateway();
 
     ArquivoIni &m_ini;

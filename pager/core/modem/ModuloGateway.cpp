@@ -9,7 +9,7 @@
 #include "core/line/Relogio.h"
 #include "core/settings/Programa.h"
 
-bool Modulo::ConectaGateway()
+bool Modulo::ConectaGateway(QString *motivo)
 {
     using Conexao = LinhaSerial::Conexao;
     m_modem.conecta();
@@ -31,9 +31,14 @@ bool Modulo::ConectaGateway()
     if (esgotado)
         m_modem.desconecta();
     const QString gateway = DispositivoDaPorta(m_numeroPorta).mid(4);
-    m_caixa.mostra(QStringLiteral("Erro:"),
-        QStringLiteral("Não foi possível conectar ao gateway da empresa de rádio chamadas (%1): %2")
-            .arg(gateway, esgotado ? QStringLiteral("Tempo de espera esgotado.") : m_modem.erro()),
+    const QString texto
+        = QStringLiteral(
+            "Não foi possível conectar ao gateway da empresa de rádio chamadas (%1): %2")
+              .arg(
+                  gateway, esgotado ? QStringLiteral("Tempo de espera esgotado.") : m_modem.erro());
+    if (motivo)
+        *motivo = texto;
+    m_caixa.mostra(QStringLiteral("Erro:"), texto,
         esgotado ? CaixaMensagem::Icone::Critico : CaixaMensagem::Icone::Informacao);
     return false;
 }

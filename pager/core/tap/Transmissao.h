@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChamadaTAP.h"
 #include "PedidoEnvio.h"
-#include "VereditoTAP.h"
 
-#include <QByteArray>
-#include <QByteArrayList>
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -27,7 +25,7 @@ struct DadosUsuario
 // TAP, send one page per pager (one block, or more when the page outgrows a block) and judge
 // the service's replies, write one Log row per page the service accepted (as soon as the reply
 // is judged; a refused page has none: the history lists delivered pages only), log off, hang
-// up and reopen the port. It speaks through
+// up and reopen the port. The call itself is a ChamadaTAP. It speaks through
 // the Modulo (line, clock, message box, status line), reads and writes the directory through a
 // Diretorio and shows its title and progress on a VisorEnvio; it owns none of them.
 // It does not open or close any window: the send window runs it and closes itself.
@@ -50,46 +48,23 @@ public:
     bool EnviarUsuario();
     bool EnviarGrupo();
 
-    // TAP log-on in automatic mode; true when the service accepted it.
-    bool AguardaIDeInicializaModoAutomatico();
-
     // The recipient's pager code and name; nothing when no user row has the identifier or
     // the directory failed (Diretorio::Erro() then says why).
     std::optional<DadosUsuario> ObtemUsuario(int idUsuario);
 
 private:
-    enum class Resposta { Aceita, Recusada, Falhou };
-
-    // The page's lines (blocks with checksum and CR), one or more; false for a text too long.
-    bool MontaLinhas(const DadosUsuario &dados, QByteArrayList &linhas);
-    // Sends the page block by block, each up to three times while NAKed.
-    Resposta TrocaBlocos(const QByteArrayList &linhas);
-    Resposta TrocaBloco(const QByteArray &linha);
-    VereditoTAP AguardaVeredito();
-    // Shows `nota`, hangs up, and gives Falhou.
-    Resposta Falha(const QString &nota);
-    // Falha for a call the service ended (ESC EOT CR).
-    Resposta ServicoDesligou();
     void GravaLog(const QString &nome, const QString &codigoPager, int idUsuario);
     bool Encerra();
     void MostraNotas();
-    bool ReabrePortaSePerdida();
-    // Hangs up; false when the line had vanished (then `seLinhaPerdida`, or the general
-    // lost-line text, is shown and the port closed).
-    bool Desliga(const QString &seLinhaPerdida = {});
-    bool LinhaPerdida() const;
-    void Erro(const QString &texto);
-    void FalhaLogIn();
 
     Modulo &m_modulo;
     Diretorio &m_diretorio;
     VisorEnvio &m_visor;
     PedidoEnvio m_pedido;
     Calendario m_calendario;
-    QByteArray m_resposta;
+    ChamadaTAP m_chamada;
     QString m_notaRecusa;
     QString m_notasExtras;
-    int m_entregues = 0; // blocks the service accepted, each with its Log row attempted
+    int m_entregues = 0; // pages the service accepted, each with its Log row attempted
     bool m_logFalhou = false;
-    bool m_servicoDesligou = false; // ESC EOT CR came with the last verdict
 };

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The TAP dialogue of a transmission: log-on, one block and its verdict, the Log row.
-#include "CaixaMensagem.h"
+// The TAP dialogue of a call: log-on, the blocks of a page and the service's verdicts.
+#include "ChamadaTAP.h"
 #include "FuncoesTAP.h"
 #include "TextoSeteBits.h"
-#include "Transmissao.h"
-#include "VereditoTAP.h"
-#include "core/directory/Diretorio.h"
 #include "core/line/LinhaSerial.h"
 #include "core/line/Relogio.h"
 #include "core/modem/Modulo.h"
 #include "core/modem/PainelStatus.h"
 #include "core/settings/Programa.h"
+
+#include <algorithm>
 
 using namespace FuncoesTAP;
 
@@ -20,17 +19,41 @@ constexpr double kJanelaId = 15.0;
 constexpr double kJanelaResposta = 5.0;
 constexpr int kMaximoEnvios = 3;
 
-const QString kServicoDesligou = QStringLiteral(
-    "A empresa de rádio chamadas encerrou a ligação. As mensagens confirmadas até aqui foram "
-    "registradas no histórico; as demais não foram enviadas.");
 const QString kNakRepetido = QStringLiteral(
     "A empresa de rádio chamadas não confirmou a mensagem depois de três envios (erro de "
     "transmissão). As mensagens confirmadas até aqui foram registradas no histórico; as "
     "demais não foram enviadas.");
 
+// The refusal, with the service's own words when message lines came with it ("511 ...").
+QString razaoDaRecusa(const QByteArray &resposta)
+{
+    QStringList falas;
+    for (const QByteArray &linha : resposta.split('\r')) {
+        const QByteArray fala = linha.trimmed();
+        if (!fala.isEmpty()
+            && std::all_of(fala.begin(), fala.end(), [](char c) { return c >= ' ' && c < '\x7f'; }))
+            falas.append(QString::fromLatin1(fala));
+    }
+    const QString razao = QStringLiteral(
+        "A empresa de rádio chamadas recusou a mensagem (código do pager inválido)");
+    return falas.isEmpty() ? razao + QLatin1Char('.')
+                           : razao + QStringLiteral(": ") + falas.join(QStringLiteral("; "));
+}
+
 } // namespace
 
-bool Transmissao::AguardaIDeInicializaModoAutomatico()
+bool ChamadaTAP::EntraNoModoAutomatico()
+{
+    m_razao.clear();
+    if (AguardaID())
+        return true;
+    if (!LinhaPerdida())
+        Erro(QStringLiteral("Erro na tentativa de efetuar o LogIn. Tente novamente."));
+    Desliga();
+    return false;
+}
+
+bool ChamadaTAP::AguardaID()
 {
     PainelStatus &status = m_modulo.status();
     Relogio &relogio = m_modulo.relogio();
@@ -62,48 +85,49 @@ bool Transmissao::AguardaIDeInicializaModoAutomatico()
     return aceito;
 }
 
-void Transmissao::FalhaLogIn()
-{
-    if (!LinhaPerdida())
-        Erro(QStringLiteral("Erro na tentativa de efetuar o LogIn. Tente novamente."));
-    Desliga();
-}
-
-bool Transmissao::MontaLinhas(const DadosUsuario &dados, QByteArrayList &linhas)
+std::optional<QByteArrayList> ChamadaTAP::Linhas(const QString &codigo, const QString &texto)
 {
     // Only printable 7-bit characters go on the line, blanks trimmed after folding so a
     // trailing line break does not leave a blank behind.
-    const auto naLinha = [](const QString &texto) {
-        return TextoSeteBits::Apara(QString::fromLatin1(TextoSeteBits::ParaLinha(texto)))
-            .toLatin1();
+    const auto naLinha = [](const QString &t) {
+        return TextoSeteBits::Apara(QString::fromLatin1(TextoSeteBits::ParaLinha(t))).toLatin1();
     };
     QByteArrayList blocos;
-    if (!MontaBlocosTAP(naLinha(dados.ID_Pager), naLinha(m_pedido.texto), blocos))
-        return false;
-    linhas.clear();
+    if (!MontaBlocosTAP(naLinha(codigo), naLinha(texto), blocos))
+        return std::nullopt;
+    QByteArrayList linhas;
     for (const QByteArray &bloco : std::as_const(blocos)) {
         QByteArray checksum;
         CalculaChecksum(bloco, checksum);
         linhas.append(bloco + checksum + CR);
     }
-    return true;
+    return linhas;
 }
 
-Transmissao::Resposta Transmissao::TrocaBlocos(const QByteArrayList &linhas)
+ChamadaTAP::Resultado ChamadaTAP::EnviaPagina(const QString &codigo, const QString &texto)
 {
+    const std::optional<QByteArrayList> linhas = Linhas(codigo, texto);
+    // The line was dialed: never leave it off-hook.
+    return linhas ? EnviaPagina(*linhas)
+                  : Falha(QStringLiteral("Erro na criptografação da mensagem..."));
+}
+
+ChamadaTAP::Resultado ChamadaTAP::EnviaPagina(const QByteArrayList &linhas)
+{
+    m_razao.clear();
     m_modulo.status().mostraStatus(QStringLiteral(" Enviando mensagem, aguade ..."));
     for (qsizetype i = 0; i < linhas.size(); ++i) {
-        const Resposta resposta = TrocaBloco(linhas.at(i));
+        const Resultado resultado = TrocaBloco(linhas.at(i));
         // A refusal of any block refuses the page; only the last block's ACK delivers it.
-        if (resposta != Resposta::Aceita)
-            return resposta;
+        if (resultado != Resultado::Aceita)
+            return resultado;
         if (m_servicoDesligou && i + 1 < linhas.size())
-            return ServicoDesligou();
+            return FalhaPorDesconexao();
     }
-    return Resposta::Aceita;
+    return Resultado::Aceita;
 }
 
-Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
+ChamadaTAP::Resultado ChamadaTAP::TrocaBloco(const QByteArray &linha)
 {
     for (int envios = 1;; ++envios) {
         m_modulo.Modem().escreve(linha);
@@ -115,17 +139,19 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
                 Erro(QStringLiteral(
                     "Erro: Time Out - Aguardando confirmação do dígito verificador ..."));
             Desliga();
-            return Resposta::Falhou;
+            return Resultado::Falhou;
         case VereditoTAP::Tipo::Desconexao:
             m_modulo.status().mostraStatus(QStringLiteral(" Desconexão solicitada pelo servidor."));
-            return ServicoDesligou();
-        case VereditoTAP::Tipo::Aceito: return Resposta::Aceita;
-        case VereditoTAP::Tipo::Recusado: return Resposta::Recusada;
+            return FalhaPorDesconexao();
+        case VereditoTAP::Tipo::Aceito: return Resultado::Aceita;
+        case VereditoTAP::Tipo::Recusado:
+            m_razao = razaoDaRecusa(m_resposta);
+            return Resultado::Recusada;
         case VereditoTAP::Tipo::Repetir: break;
         }
         // Asked for the block again by a service that has hung up: nobody is left to send it to.
         if (m_servicoDesligou)
-            return ServicoDesligou();
+            return FalhaPorDesconexao();
         m_modulo.status().mostraStatus(
             QStringLiteral(" Erro na transmissão, re-enviando mensagem ..."));
         if (envios == kMaximoEnvios)
@@ -133,7 +159,7 @@ Transmissao::Resposta Transmissao::TrocaBloco(const QByteArray &linha)
     }
 }
 
-VereditoTAP Transmissao::AguardaVeredito()
+VereditoTAP ChamadaTAP::AguardaVeredito()
 {
     Relogio &relogio = m_modulo.relogio();
     const double prazo = relogio.agora() + kJanelaResposta;
@@ -154,30 +180,9 @@ VereditoTAP Transmissao::AguardaVeredito()
     }
 }
 
-Transmissao::Resposta Transmissao::Falha(const QString &nota)
+ChamadaTAP::Resultado ChamadaTAP::Falha(const QString &nota)
 {
     Erro(nota);
     Desliga();
-    return Resposta::Falhou;
-}
-
-Transmissao::Resposta Transmissao::ServicoDesligou()
-{
-    return Falha(kServicoDesligou);
-}
-
-void Transmissao::GravaLog(const QString &nome, const QString &codigoPager, int idUsuario)
-{
-    ++m_entregues;
-    // Written now, before the next line goes out: a process ended in between keeps the row
-    // of a page the service took. One reading of the clock, so a row written at midnight
-    // never mixes two days.
-    if (m_diretorio.GravaLog(m_calendario(), nome, m_pedido.texto, codigoPager, idUsuario))
-        return;
-    if (!m_logFalhou) {
-        m_notasExtras += QStringLiteral("A mensagem foi entregue, mas não pôde ser registrada "
-                                        "no histórico: ")
-            + m_diretorio.Erro() + QLatin1Char('\n');
-    }
-    m_logFalhou = true;
+    return Resultado::Falhou;
 }
