@@ -5,15 +5,15 @@
 #include "Diario.h"
 #include "core/modem/PainelStatus.h"
 
-// What the modem procedures would show on a desk, written to the service's log instead:
-// a message box is a warning (nobody is there to answer a question: it is answered "Não"),
-// a status text is part of the dialogue (--verbose).
+// What the modem procedures would show on a desk, written to the service's log instead, as
+// part of the dialogue (--verbose): the delivery logs each page's outcome and reason itself.
+// Nobody is there to answer a question: it is answered "Não".
 class CaixaDoDiario : public CaixaMensagem
 {
 public:
     Resposta mostra(const QString &titulo, const QString &texto, Icone, Botoes botoes) override
     {
-        diario::Escreve(diario::Prioridade::Aviso, titulo + QLatin1Char(' ') + texto);
+        diario::Escreve(diario::Prioridade::Depuracao, titulo + QLatin1Char(' ') + texto);
         return botoes == Botoes::SimNao ? Resposta::Nao : Resposta::Ok;
     }
 };
