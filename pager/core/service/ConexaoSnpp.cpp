@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConexaoSnpp.h"
 
-#include "TextoSnpp.h"
-#include "core/service/Diario.h"
+#include "Diario.h"
+#include "core/snpp/TextoSnpp.h"
 
 #include <QRegularExpression>
 #include <QTcpSocket>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CortaLinhas.h"
-#include "SessaoSnpp.h"
+#include "core/snpp/CortaLinhas.h"
+#include "core/snpp/SessaoSnpp.h"
 
 #include <QObject>
 #include <QTimer>

@@ -2,7 +2,7 @@
 #include "ServidorSnpp.h"
 
 #include "ConexaoSnpp.h"
-#include "core/service/Diario.h"
+#include "Diario.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>

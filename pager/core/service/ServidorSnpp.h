@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SessaoSnpp.h"
+#include "core/snpp/SessaoSnpp.h"
 
 #include <QHostAddress>
 #include <QList>
