@@ -83,9 +83,10 @@ void ConexaoSnpp::le()
         const QList<QByteArray> linhas = m_linhas.Recebe(m_socket->read(kBloco));
         for (const QByteArray &linha : linhas) {
             m_ocioso.start();
-            diario::Escreve(diario::Prioridade::Depuracao,
-                QStringLiteral("%1 > %2").arg(
-                    m_cliente, ParaODiario(linha, m_sessao.RecebendoTexto())));
+            if (diario::Detalhado())
+                diario::Escreve(diario::Prioridade::Depuracao,
+                    QStringLiteral("%1 > %2").arg(
+                        m_cliente, ParaODiario(linha, m_sessao.RecebendoTexto())));
             const RespostaSnpp resposta = m_sessao.Recebe(linha);
             responde(resposta);
             if (resposta.fecha) {
@@ -99,8 +100,9 @@ void ConexaoSnpp::le()
 void ConexaoSnpp::responde(const RespostaSnpp &resposta)
 {
     for (const QByteArray &linha : resposta.linhas) {
-        diario::Escreve(diario::Prioridade::Depuracao,
-            QStringLiteral("%1 < %2").arg(m_cliente, QString::fromUtf8(linha)));
+        if (diario::Detalhado())
+            diario::Escreve(diario::Prioridade::Depuracao,
+                QStringLiteral("%1 < %2").arg(m_cliente, QString::fromUtf8(linha)));
     }
     if (!resposta.linhas.isEmpty() && m_socket->state() == QAbstractSocket::ConnectedState)
         m_socket->write(resposta.Bytes());
