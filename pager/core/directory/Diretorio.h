@@ -116,6 +116,15 @@ public:
     // longer there: Removido.
     bool RetiraUsuariosDoGrupoPorNome(const QString &nome, int idGrupo);
 
+    // --- Who a name pages (the paging service's PAGE)
+
+    // The users a pager code, a user's name or a group's name stands for, each compared as
+    // the duplicate checks compare (case ignored). Columns Tipo (0: the code of a user,
+    // 1: a user's name, 2: a group's name), ID_Usuario, ID_Pager, Nome_Usuario; by Tipo,
+    // then by name. A group without members gives one row with ID_Usuario NULL, so an
+    // empty group is still told from an unknown name.
+    std::optional<Instantaneo> DestinosPorNome(const QString &nome);
+
     // --- Log (columns Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario)
 
     // 28 (no user) or 29, giving only each row's key, in the statement's order: what a long

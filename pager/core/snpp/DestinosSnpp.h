@@ -10,11 +10,13 @@
 // none of these; the service lends it one implementation (the directory and the queue), the
 // tests a scripted one. Every call answers at once: the session has no other thread.
 
-// One pager to page: its code and, when the directory knows it, the user's name.
+// One pager to page: its code and, when the directory knows it, the user's name and
+// identifier (0 for a code it does not know), which the delivered page's Log row names.
 struct DestinoSnpp
 {
     QString codigo;
     QString nome;
+    int idUsuario = 0;
     friend bool operator==(const DestinoSnpp &, const DestinoSnpp &) = default;
 };
 
