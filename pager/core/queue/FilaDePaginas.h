@@ -74,12 +74,12 @@ public:
     // The pages other services are sending stay theirs.
     std::optional<int> Recupera(const QString &servico = {});
 
-    // The earliest due time of a page `aguardando`; an invalid QDateTime when none waits.
-    std::optional<QDateTime> ProximoVencimento();
-
     // The pages of one request (Enfileira's answer), in queueing order, whatever their
     // state; empty when no request has that identifier.
     std::optional<QList<PaginaDaFila>> PaginasDoPedido(qint64 pedido);
+
+    // The earliest due time of a page `aguardando`; an invalid QDateTime when none waits.
+    std::optional<QDateTime> ProximoVencimento();
 
     // Every page not yet delivered, in queueing order (what `tellumo-servico --fila` shows).
     std::optional<QList<PaginaDaFila>> Lista();
