@@ -16,9 +16,10 @@ class QHttpServerResponse;
 // /paginas/ID tells a request's state, GET /saude the service's health (AtendimentoHttp
 // says what each answers). Before a route is answered: a method it does not take gets 405,
 // a missing or wrong token 401 (when one is configured; on every route), a body over the
-// limit 413; an unknown path gets 404. Qt reads a whole body before the route sees it, so
-// the limit refuses a large body but does not spare reading it: listen on loopback or
-// behind a proxy that limits it. `destinos` is lent for the server's life and called from
+// limit 413; an unknown path gets 404. A 503 of the queue or the directory says
+// "Retry-After: 60". Qt reads a whole body before the route sees it, so the limit refuses
+// a large body but does not spare reading it: listen on loopback or behind a proxy that
+// limits it. `destinos` is lent for the server's life and called from
 // its thread only.
 class ServidorHttp : public QObject
 {
