@@ -27,6 +27,9 @@ PACOTES=(
   libqt6sql6-psql postgresql
   # the paging service's account passwords, kept as salted Argon2id hashes
   libsodium-dev
+  # the paging service's HTTP intake for monitoring systems (Qt's HTTP server); its CMake
+  # files ask for Qt WebSockets', which Debian 12's package does not pull in itself
+  qt6-httpserver-dev qt6-websockets-dev
 )
 
 faltando=()

@@ -83,6 +83,10 @@ public:
     // The pages other services are sending stay theirs.
     std::optional<int> Recupera(const QString &servico = {});
 
+    // The pages of one request (Enfileira's answer), in queueing order, whatever their
+    // state; empty when no request has that identifier.
+    std::optional<QList<PaginaDaFila>> PaginasDoPedido(qint64 pedido);
+
     // The earliest due time of a page `aguardando`; an invalid QDateTime when none waits.
     std::optional<QDateTime> ProximoVencimento();
 

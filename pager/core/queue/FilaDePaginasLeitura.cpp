@@ -104,6 +104,22 @@ std::optional<QDateTime> FilaDePaginas::ProximoVencimento()
     return proximo;
 }
 
+std::optional<QList<PaginaDaFila>> FilaDePaginas::PaginasDoPedido(qint64 pedido)
+{
+    std::optional<QList<PaginaDaFila>> paginas;
+    const bool ok = Muda(
+        [&] {
+            paginas = Paginas(QStringLiteral("SELECT ") + kColunas
+                    + QStringLiteral(" FROM Fila WHERE ID_Pedido = ? ORDER BY ID_Fila"),
+                {pedido});
+            return paginas.has_value();
+        },
+        motor::Tranca::Linhas, ErroBanco::Acesso::Leitura);
+    if (!ok)
+        return std::nullopt;
+    return paginas;
+}
+
 std::optional<QList<PaginaDaFila>> FilaDePaginas::Lista()
 {
     std::optional<QList<PaginaDaFila>> paginas;

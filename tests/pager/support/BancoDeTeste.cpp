@@ -65,7 +65,7 @@ bool CriaBancoVazio(const QString &pasta, const QString &nomeArquivo, QString *e
             motivo = db.lastError().text();
         }
     }
-    FechaConexao(conexao);
+    BancoDeTeste::FechaConexao(conexao);
     return ok || falha(motivo);
 }
 

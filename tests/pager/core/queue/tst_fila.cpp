@@ -116,6 +116,12 @@ private slots:
         QCOMPARE(lista->at(1).estado, EstadoDaFila::Desistida);
         QCOMPARE(lista->at(1).ultimaRazao, QStringLiteral("sem linha"));
         QCOMPARE(fila.ProximoVencimento(), QDateTime());
+        // A request's pages whatever their state, delivered ones too; none for another.
+        const auto doPedido = fila.PaginasDoPedido(*pedido);
+        QVERIFY(doPedido && doPedido->size() == 3);
+        QCOMPARE(doPedido->at(0).estado, EstadoDaFila::Entregue);
+        QCOMPARE(doPedido->at(2).estado, EstadoDaFila::Desistida);
+        QCOMPARE(fila.PaginasDoPedido(*pedido + 3)->size(), 0);
     }
 
     void tabelaNovaLimiteERecuperacao()
