@@ -93,6 +93,7 @@ std::optional<ConfiguracaoDoServico> ConfiguracaoDoServico::Le(
     const QString banco = QStringLiteral("BANCO");
     const QString snpp = QStringLiteral("SNPP");
     const QString fila = QStringLiteral("FILA");
+    const QString http = QStringLiteral("HTTP");
     Leitor le(ini, motivo);
     ConfiguracaoDoServico c;
 
@@ -116,11 +117,19 @@ std::optional<ConfiguracaoDoServico> ConfiguracaoDoServico::Le(
             c.enderecosSnpp.append(endereco);
         }
     }
+    const QString enderecoHttp = le.texto(http, QStringLiteral("Endereço"));
+    if (!enderecoHttp.isEmpty() && !c.enderecoHttp.setAddress(enderecoHttp)) {
+        le.falha(http, QStringLiteral("Endereço"), enderecoHttp,
+            QStringLiteral("use um endereço IP, como 127.0.0.1"));
+        return std::nullopt;
+    }
+    c.tokenHttp = le.texto(http, QStringLiteral("Token"));
     c.arquivoDeContas = caminho(ini.pasta(), le.texto(snpp, QStringLiteral("Arquivo de Contas")));
     c.nome = le.texto(fila, QStringLiteral("Nome do Serviço"), QHostInfo::localHostName());
 
     const bool lidos
         = le.numero(snpp, QStringLiteral("Porta"), quint16(1), quint16(65535), c.portaSnpp)
+        && le.numero(http, QStringLiteral("Porta"), quint16(1), quint16(65535), c.portaHttp)
         && le.numero(snpp, QStringLiteral("Máximo de Conexões"), 1, 10000, c.maximoDeConexoes)
         && le.numero(snpp, QStringLiteral("Segundos Ocioso"), 1, 86400, c.segundosOcioso)
         && le.numero(

@@ -19,6 +19,7 @@ class ArquivoIni;
 //            Código Avulso (Sim/Não), Arquivo de Contas
 //   [FILA]   Nome do Serviço, Máximo de Páginas, Primeira Espera, Fator, Máximo de Tentativas,
 //            Idade Máxima
+//   [HTTP]   Porta (none: no HTTP), Endereço, Token
 // Keys and values written in UTF-8 by an editor are read as well as Windows-1252 ones.
 struct ConfiguracaoDoServico
 {
@@ -31,6 +32,10 @@ struct ConfiguracaoDoServico
     int segundosOcioso = 60;
     LimitesSnpp limites;
     QString arquivoDeContas; // empty: every client may page
+
+    quint16 portaHttp = 0; // 0: no HTTP intake
+    QHostAddress enderecoHttp{QHostAddress::LocalHost};
+    QString tokenHttp; // empty: no token asked
 
     QString nome; // tells this service's claims from those of others sharing the queue
     int maximoDePaginas = 100000; // pages waiting or being sent; 0: no limit

@@ -51,9 +51,10 @@ struct Entregador::Partes
     EntregaDaFila entrega;
 };
 
-Entregador::Entregador(const ConfiguracaoDoServico &config, const QString &ini)
+Entregador::Entregador(const ConfiguracaoDoServico &config, const QString &ini, SaudeDaLinha &saude)
     : m_config(config)
     , m_ini(ini)
+    , m_saude(saude)
 { }
 
 Entregador::~Entregador() = default;
@@ -70,16 +71,17 @@ void Entregador::Inicia()
     modulo.DefineNumeroPorta(modulo.PortaDasConfiguracoes());
     QString motivo;
     if (modulo.NumeroPorta() == 0) {
-        diario::Escreve(Prioridade::Aviso,
-            QStringLiteral("Nenhuma porta escolhida em \"Porta Serial\" de [MODEM]: as páginas "
-                           "ficam na fila até que uma seja configurada."));
+        m_saude.Define(QStringLiteral("Nenhuma porta escolhida em \"Porta Serial\" de [MODEM]: "
+                                      "as páginas ficam na fila até que uma seja configurada."));
     } else if (!modulo.ConfiguraModem(&motivo)) {
-        diario::Escreve(Prioridade::Aviso,
+        m_saude.Define(
             QStringLiteral("A porta %1 não abriu (%2); ela será aberta de novo a cada entrega.")
                 .arg(modulo.DispositivoDaPorta(modulo.NumeroPorta()), motivo));
     } else {
         modulo.InicializaModem();
     }
+    if (!m_saude.Problema().isEmpty())
+        diario::Escreve(Prioridade::Aviso, m_saude.Problema());
 
     const std::optional<int> recuperadas = m_partes->fila.Recupera(m_config.nome);
     if (!recuperadas) {
@@ -132,7 +134,12 @@ void Entregador::entregaVencidas()
         }
         if (paginas->isEmpty())
             return;
-        m_partes->entrega.Entrega(*paginas);
+        const ResumoDaEntrega resumo = m_partes->entrega.Entrega(*paginas);
+        // A call that delivered or was refused reached the company; one that only deferred
+        // pages did not (the reasons are in the log, page by page).
+        m_saude.Define(resumo.entregues + resumo.recusadas > 0 || resumo.adiadas == 0
+                ? QString()
+                : QStringLiteral("A última chamada à central falhou: %1.").arg(resumo.Texto()));
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ConfiguracaoDoServico.h"
+#include "SaudeDaLinha.h"
 
 #include <QObject>
 #include <memory>
@@ -17,8 +18,9 @@ class Entregador : public QObject
 {
     Q_OBJECT
 public:
-    // `ini` is the settings file, read again by the modem procedures at each call.
-    Entregador(const ConfiguracaoDoServico &config, const QString &ini);
+    // `ini` is the settings file, read again by the modem procedures at each call; `saude`
+    // (lent) learns whether the line works.
+    Entregador(const ConfiguracaoDoServico &config, const QString &ini, SaudeDaLinha &saude);
     ~Entregador() override;
 
     // Connection name of the thread's directory connection.
@@ -44,6 +46,7 @@ private:
 
     ConfiguracaoDoServico m_config;
     QString m_ini;
+    SaudeDaLinha &m_saude;
     std::unique_ptr<Partes> m_partes;
     QTimer *m_relogio = nullptr;
     bool m_ocupado = false;

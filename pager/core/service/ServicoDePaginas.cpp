@@ -7,9 +7,11 @@
 #include "Diario.h"
 #include "Entregador.h"
 #include "ListagemDaFila.h"
+#include "SaudeDaLinha.h"
 #include "ServidorSnpp.h"
 #include "TerminoPorSinal.h"
 #include "core/directory/BancoDeDados.h"
+#include "core/http/ServidorHttp.h"
 #include "core/queue/FilaDePaginas.h"
 #include "core/settings/ArquivoIni.h"
 
@@ -77,7 +79,8 @@ int Executa(const ArquivosDoServico &arquivos)
 
     QThread linha;
     linha.setObjectName(QStringLiteral("entrega"));
-    Entregador entregador(*config, arquivos.ini);
+    SaudeDaLinha saude;
+    Entregador entregador(*config, arquivos.ini, saude);
     entregador.moveToThread(&linha);
     DestinosDoDiretorio destinos(contas, config->maximoDePaginas, [&entregador] {
         QMetaObject::invokeMethod(&entregador, &Entregador::Acorda, Qt::QueuedConnection);
@@ -89,6 +92,30 @@ int Executa(const ArquivosDoServico &arquivos)
         diario::Escreve(Prioridade::Erro, motivo);
         FechaBancoDeDados();
         return 1;
+    }
+    FilaDePaginas fila;
+    std::unique_ptr<ServidorHttp> http;
+    if (config->portaHttp != 0) {
+        http = std::make_unique<ServidorHttp>(
+            destinos, ConfiguracaoHttp{config->tokenHttp, config->limites},
+            [&fila](qint64 pedido) { return fila.PaginasDoPedido(pedido); },
+            [&fila, &saude]() -> QString {
+                if (!fila.ProximoVencimento())
+                    return fila.Erro();
+                return saude.Problema();
+            });
+        QObject::connect(http.get(), &ServidorHttp::Atendeu, [](const QString &pedido) {
+            diario::Escreve(Prioridade::Info, QStringLiteral("HTTP ") + pedido);
+        });
+        if (!http->Escuta(config->enderecoHttp, config->portaHttp, &motivo)) {
+            diario::Escreve(Prioridade::Erro, motivo);
+            FechaBancoDeDados();
+            return 1;
+        }
+        diario::Escreve(Prioridade::Nota,
+            QStringLiteral("Recebendo páginas por HTTP em %1, porta %2.")
+                .arg(config->enderecoHttp.toString())
+                .arg(http->Porta()));
     }
     QStringList enderecos;
     for (const QHostAddress &endereco : config->enderecosSnpp)

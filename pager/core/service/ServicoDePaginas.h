@@ -6,7 +6,7 @@
 #include <QString>
 
 // tellumo-servico as a whole: reads its settings, opens the directory, listens for SNPP
-// clients in the main thread and delivers the queue in a thread of its own, until SIGTERM
+// (and, when configured, HTTP) clients in the main thread and delivers the queue in a thread of its own, until SIGTERM
 // or SIGINT. Every failure is written to the log; the answers are the exit statuses.
 namespace ServicoDePaginas {
 
