@@ -29,22 +29,22 @@ private slots:
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QString>("esperado"); // a summary of what was read, or the error
         const QString padrao
-            = QStringLiteral("127.0.0.1 444 32 60 100 0 |padrao.Mdb 100000 60 2 10");
+            = QStringLiteral("127.0.0.1 444 32 60 100 0 |padrao.Mdb 100000 60 2 10 0");
         QTest::newRow("vazio") << QByteArray() << padrao;
         // The keys' accents in Windows-1252 (as Tellumo writes) and in UTF-8 (as editors do).
         QTest::newRow("windows-1252")
             << QByteArray("[SNPP]\r\nEndere\xe7o=0.0.0.0, ::1\r\nPorta=10444\r\n"
                           "C\xf3"
                           "digo Avulso=Sim\r\n[FILA]\r\nFator=1.5\r\n")
-            << QStringLiteral("0.0.0.0,::1 10444 32 60 100 1 |padrao.Mdb 100000 60 1.5 10");
-        QTest::newRow("utf-8") << QByteArray(
-            "[SNPP]\nEndereço=10.0.0.1\nMáximo de Conexões=5\nCódigo Avulso=não\n"
-            "[BANCO]\nArquivo=dados/Pager.Mdb\n[FILA]\nMáximo de Tentativas=3\n")
-                               << QStringLiteral(
-                                      "10.0.0.1 444 5 60 100 0 |dados/Pager.Mdb 100000 60 2 3");
+            << QStringLiteral("0.0.0.0,::1 10444 32 60 100 1 |padrao.Mdb 100000 60 1.5 10 0");
+        QTest::newRow("utf-8")
+            << QByteArray("[SNPP]\nEndereço=10.0.0.1\nMáximo de Conexões=5\nCódigo Avulso=não\n"
+                          "[BANCO]\nArquivo=dados/Pager.Mdb\n[FILA]\nMáximo de "
+                          "Tentativas=3\n[HTTP]\nPorta=8444\n")
+            << QStringLiteral("10.0.0.1 444 5 60 100 0 |dados/Pager.Mdb 100000 60 2 3 8444");
         QTest::newRow("servidor") << QByteArray("[BANCO]\nServidor=dbname=t\n")
                                   << QStringLiteral("127.0.0.1 444 32 60 100 0 dbname=t|padrao.Mdb "
-                                                    "100000 60 2 10");
+                                                    "100000 60 2 10 0");
         QTest::newRow("porta fora") << QByteArray("[SNPP]\nPorta=70000\n")
                                     << QStringLiteral("\"Porta\" em [SNPP]: \"70000\"");
         QTest::newRow("fração") << QByteArray("[FILA]\nMáximo de Tentativas=2.5\n")
@@ -71,19 +71,17 @@ private slots:
         QStringList enderecos;
         for (const QHostAddress &e : c->enderecosSnpp)
             enderecos.append(e.toString());
+        const auto n = [](double v) { return QString::number(v); };
         const QString lido
-            = QStringLiteral("%1 %2 %3 %4 %5 %6 %7|%8 %9 %10 %11 %12")
-                  .arg(enderecos.join(QLatin1Char(',')))
-                  .arg(c->portaSnpp)
-                  .arg(c->maximoDeConexoes)
-                  .arg(c->segundosOcioso)
-                  .arg(c->limites.paginasPorTransacao)
-                  .arg(int(c->limites.aceitaCodigoAvulso))
-                  .arg(c->servidorBanco, QDir(m_pasta.path()).relativeFilePath(c->arquivoBanco))
-                  .arg(c->maximoDePaginas)
-                  .arg(c->politica.primeiraEsperaS)
-                  .arg(c->politica.fator)
-                  .arg(c->politica.maximoDeTentativas);
+            = QStringList{enderecos.join(QLatin1Char(',')), n(c->portaSnpp), n(c->maximoDeConexoes),
+                  n(c->segundosOcioso), n(c->limites.paginasPorTransacao),
+                  n(c->limites.aceitaCodigoAvulso), c->servidorBanco}
+                  .join(QLatin1Char(' '))
+            + QLatin1Char('|')
+            + QStringList{QDir(m_pasta.path()).relativeFilePath(c->arquivoBanco),
+                n(c->maximoDePaginas), n(c->politica.primeiraEsperaS), n(c->politica.fator),
+                n(c->politica.maximoDeTentativas), n(c->portaHttp)}
+                  .join(QLatin1Char(' '));
         QCOMPARE(lido, esperado);
     }
 
