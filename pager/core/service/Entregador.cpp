@@ -12,7 +12,6 @@
 #include "core/settings/ArquivoIni.h"
 
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QTimer>
 
 using diario::Prioridade;
@@ -91,13 +90,6 @@ void Entregador::Inicia()
             QStringLiteral("%1 página(s) estavam sendo enviadas quando o serviço parou e serão "
                            "enviadas de novo: a central pode já ter recebido alguma delas.")
                 .arg(*recuperadas));
-    }
-
-    // Pages queued by other processes on the same server.
-    QSqlDriver *driver = QSqlDatabase::database(QString::fromLatin1(kConexao), false).driver();
-    if (driver && driver->hasFeature(QSqlDriver::EventNotifications)
-        && driver->subscribeToNotification(QString::fromLatin1(FilaDePaginas::kAviso))) {
-        connect(driver, &QSqlDriver::notification, this, &Entregador::Acorda);
     }
 
     m_relogio = new QTimer(this);

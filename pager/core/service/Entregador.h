@@ -11,9 +11,8 @@ class QTimer;
 
 // The service's side of the line: in a thread of its own (so that a call to the paging company
 // never holds up the SNPP clients), with its own connection to the directory, it delivers the
-// queue's due pages and then sleeps until the next one is due, a page is queued here
-// (Acorda) or, on a server, another process queues one (the queue's notification). It never
-// wakes up otherwise.
+// queue's due pages and then sleeps until the next one is due or Acorda says the queue
+// changed (a page queued here, or by another process). It never wakes up otherwise.
 class Entregador : public QObject
 {
     Q_OBJECT

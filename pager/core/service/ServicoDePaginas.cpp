@@ -12,6 +12,7 @@
 #include "TerminoPorSinal.h"
 #include "core/directory/BancoDeDados.h"
 #include "core/http/ServidorHttp.h"
+#include "core/queue/AcompanhaFila.h"
 #include "core/queue/FilaDePaginas.h"
 #include "core/settings/ArquivoIni.h"
 
@@ -135,6 +136,10 @@ int Executa(const ArquivosDoServico &arquivos)
         diario::Escreve(Prioridade::Erro, razao);
         QCoreApplication::exit(1);
     });
+    // Pages queued or made due by other processes (an operator's "Tentar Agora", another
+    // service's intake on the same server) wake the delivery as the service's own do.
+    AcompanhaFila acompanha;
+    QObject::connect(&acompanha, &AcompanhaFila::Mudou, &entregador, &Entregador::Acorda);
     QObject::connect(&linha, &QThread::started, &entregador, &Entregador::Inicia);
     linha.start();
     const int status = QCoreApplication::exec();
