@@ -125,6 +125,12 @@ if [ "${1:-}" = "--servico" ]; then
   "$DEMO/programa/tellumo-servico" 2> "$DEMO/servico.log" &
   SERVICO_PID=$!
   trap 'kill -TERM "$SERVICO_PID" 2>/dev/null; wait "$SERVICO_PID" 2>/dev/null; encerra' EXIT
+  # Tellumo starts once the service takes clients (its log says so), 10 s at most.
+  for _ in $(seq 100); do
+    grep -q 'Recebendo páginas por SNPP' "$DEMO/servico.log" && break
+    kill -0 "$SERVICO_PID" 2>/dev/null || falha "o serviço não iniciou: veja $DEMO/servico.log"
+    sleep 0.1
+  done
   echo "Serviço de páginas: SNPP em 127.0.0.1:$PORTA_SNPP; registro em $DEMO/servico.log"
   echo "  $RAIZ/build/pager/tellumo-enviar -s 127.0.0.1:$PORTA_SNPP Plantão -m \"teste\""
 fi

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,6 +34,18 @@ tcp:*)
 esac
 )";
 
+// Stands in for Tellumo beside the service: queues a page for the group over SNPP and waits
+// (at most 20 s) for the simulator to log both of its members' pages.
+const char *programaQueEnvia = R"sh(#!/usr/bin/env bash
+set -eu
+"$TELLUMO_ENVIAR" -s "127.0.0.1:$TELLUMO_DEMO_SNPP" Plantão -m "teste" > "$(dirname "$0")/resposta.txt"
+for _ in $(seq 200); do
+  [ "$(grep -c '"pagina"' "$TELLUMO_DEMO/simulador.jsonl")" -ge 2 ] && exit 0
+  sleep 0.1
+done
+exit 1
+)sh";
+
 QByteArray leArquivo(const QString &caminho)
 {
     QFile f(caminho);
@@ -49,10 +62,11 @@ class TesteDemoTellumo : public QObject
     QTemporaryDir pasta;
     QString demo;
 
-    int roda(const QStringList &argumentos = {})
+    int roda(const QStringList &argumentos = {}, const QProcessEnvironment &extra = {})
     {
         QProcess processo;
         QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(extra);
         ambiente.insert(QStringLiteral("TELLUMO_DEMO"), demo);
         ambiente.insert(
             QStringLiteral("TELLUMO_DEMO_PROGRAMA"), pasta.filePath(QStringLiteral("falso")));
@@ -60,12 +74,21 @@ class TesteDemoTellumo : public QObject
         // A display is said to be there, so that no virtual screen is started for the stand-in.
         ambiente.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
         processo.setProcessEnvironment(ambiente);
-        processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        processo.setProcessChannelMode(QProcess::ForwardedChannels);
         processo.start(QStringLiteral("bash"),
             QStringList{QStringLiteral(RAIZ_PROJETO "/scripts/run-tellumo.sh")} + argumentos);
         if (!processo.waitForFinished(30000))
             return -1;
         return processo.exitCode();
+    }
+
+    void escreveFalso(const char *programa)
+    {
+        QFile falso(pasta.filePath(QStringLiteral("falso")));
+        QVERIFY(falso.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        falso.write(programa);
+        falso.close();
+        falso.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     QString ini() const { return demo + QStringLiteral("/config/Tellumo.INI"); }
@@ -93,11 +116,7 @@ private slots:
     {
         demo = pasta.filePath(QStringLiteral("demo"));
         QDir(demo).removeRecursively();
-        QFile falso(pasta.filePath(QStringLiteral("falso")));
-        QVERIFY(falso.open(QIODevice::WriteOnly));
-        falso.write(programaFalso);
-        falso.close();
-        falso.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        escreveFalso(programaFalso);
     }
 
     void preparaConfiguracaoEmWindows1252ComCrLf()
@@ -172,6 +191,25 @@ private slots:
         QVERIFY(configuracao.contains("\r\nPorta Serial=2\r\n"));
         QVERIFY(configuracao.contains("\r\nCOM2=tcp:127.0.0.1:"));
         QVERIFY(leArquivo(demo + QStringLiteral("/simulador.jsonl")).contains("\"conexao\""));
+    }
+
+    // --servico: a page queued with the service beside the program reaches the simulator and
+    // the Log table every history reads.
+    void servicoEntregaAoLadoDoPrograma()
+    {
+        escreveFalso(programaQueEnvia);
+        QTcpServer livre;
+        QVERIFY(livre.listen(QHostAddress::LocalHost));
+        QProcessEnvironment ambiente;
+        ambiente.insert(QStringLiteral("TELLUMO_DEMO_SNPP"), QString::number(livre.serverPort()));
+        livre.close();
+        ambiente.insert(QStringLiteral("TELLUMO_DEMO_SERVICO"), QStringLiteral(SERVICO_EXE));
+        ambiente.insert(QStringLiteral("TELLUMO_ENVIAR"), QStringLiteral(ENVIAR_EXE));
+        QCOMPARE(roda({QStringLiteral("--servico")}, ambiente), 0);
+        QCOMPARE(leArquivo(demo + QStringLiteral("/programa/resposta.txt")).trimmed(), "1");
+        QCOMPARE(consulta(QStringLiteral("Select Usuario From Log Order By Usuario")),
+            (QStringList{
+                QStringLiteral("Ana Luíza Gonçalves"), QStringLiteral("José Antônio Pereira")}));
     }
 };
 
