@@ -111,13 +111,3 @@ QProcess *ServicoRodando::enviar(const QStringList &argumentos, QObject *dono) c
         QStringList{QStringLiteral("-s"), QStringLiteral("127.0.0.1:%1").arg(porta)} + argumentos);
     return enviar;
 }
-
-std::pair<int, QString> ServicoRodando::envia(const QStringList &argumentos) const
-{
-    QProcess *p = enviar(argumentos, nullptr);
-    const bool terminou = p->waitForFinished(30000) && p->exitStatus() == QProcess::NormalExit;
-    const std::pair<int, QString> resultado{
-        terminou ? p->exitCode() : -1, QString::fromUtf8(p->readAllStandardOutput())};
-    delete p;
-    return resultado;
-}

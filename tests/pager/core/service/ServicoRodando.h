@@ -37,8 +37,6 @@ public:
 
     // tellumo-enviar on this service: started, not waited for (`argumentos` after -s).
     QProcess *enviar(const QStringList &argumentos, QObject *dono) const;
-    // The same, waited for: its status, or -1 when it did not end normally, and its output.
-    std::pair<int, QString> envia(const QStringList &argumentos) const;
 
 private:
     QTemporaryDir pasta;
