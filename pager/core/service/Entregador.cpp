@@ -12,6 +12,7 @@
 #include "core/settings/ArquivoIni.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 using diario::Prioridade;
@@ -66,6 +67,9 @@ void Entregador::Inicia()
         return;
     }
     m_partes = std::make_unique<Partes>(m_ini, m_config);
+    // The modem's set-up waits run this thread's events: a wake-up or a stop meanwhile is
+    // kept for the end of it, as during a call.
+    m_ocupado = true;
     Modulo &modulo = m_partes->modulo;
     modulo.DefineNumeroPorta(modulo.PortaDasConfiguracoes());
     QString motivo;
@@ -95,6 +99,7 @@ void Entregador::Inicia()
     m_relogio = new QTimer(this);
     m_relogio->setSingleShot(true);
     connect(m_relogio, &QTimer::timeout, this, &Entregador::Acorda);
+    m_ocupado = false;
     Acorda();
 }
 
@@ -111,14 +116,17 @@ void Entregador::Acorda()
     do {
         m_deNovo = false;
         entregaVencidas();
-    } while (m_deNovo);
+    } while (m_deNovo && !m_termina);
     m_ocupado = false;
-    programa();
+    if (m_termina)
+        Termina();
+    else
+        programa();
 }
 
 void Entregador::entregaVencidas()
 {
-    for (;;) {
+    while (!m_termina) {
         const auto paginas = m_partes->fila.Reivindica(agora(), kLote, m_config.nome);
         if (!paginas) {
             diario::Escreve(Prioridade::Erro, m_partes->fila.Erro());
@@ -154,8 +162,14 @@ void Entregador::Termina()
 {
     if (m_relogio)
         m_relogio->stop();
+    // Asked from the waits of a call under way (they run this thread's events), the parts
+    // must outlive the call: Acorda comes back here when it is over.
+    m_termina = true;
+    if (m_ocupado)
+        return;
     if (m_partes)
         m_partes->linha.fecha();
     m_partes.reset();
     FechaConexao(QString::fromLatin1(kConexao));
+    QThread::currentThread()->quit();
 }

@@ -31,7 +31,8 @@ public slots:
     void Inicia();
     // There may be due pages (one was queued, a notification came, the timer ran out).
     void Acorda();
-    // In the thread, last: closes the line and the connection.
+    // In the thread, last: once a call under way is over, closes the line and the connection
+    // and ends the thread.
     void Termina();
 
 signals:
@@ -50,4 +51,5 @@ private:
     QTimer *m_relogio = nullptr;
     bool m_ocupado = false;
     bool m_deNovo = false;
+    bool m_termina = false;
 };

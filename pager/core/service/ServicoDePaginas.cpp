@@ -145,8 +145,7 @@ int Executa(const ArquivosDoServico &arquivos)
     const int status = QCoreApplication::exec();
 
     // A delivery under way ends first (the line is never left off-hook).
-    QMetaObject::invokeMethod(&entregador, &Entregador::Termina, Qt::BlockingQueuedConnection);
-    linha.quit();
+    QMetaObject::invokeMethod(&entregador, &Entregador::Termina, Qt::QueuedConnection);
     linha.wait();
     FechaBancoDeDados();
     return status;
