@@ -40,8 +40,8 @@ bool ServicoDeBench::Inicia(
     const QString ini = pasta_.filePath(QStringLiteral("servico.ini"));
     QFile arquivo(ini);
     if (!arquivo.open(QIODevice::WriteOnly)
-        || arquivo.write(cp1252::codifica(
-               QStringLiteral("[BANCO]\nArquivo=%1\n").arg(Banco()) + secoes))
+        || arquivo.write(
+               cp1252::codifica(QStringLiteral("[BANCO]\nArquivo=%1\n").arg(Banco()) + secoes))
             < 0) {
         erro_ = QStringLiteral("servico.ini não gravado");
         return false;
@@ -149,8 +149,7 @@ QByteArray Le(const QString &caminho)
 
 double ServicoDeBench::PicoDeMemoriaMB() const
 {
-    return double(ValorDoStatus(Le(QStringLiteral("/proc/%1/status").arg(Pid())), "VmHWM:"))
-        / 1024;
+    return double(ValorDoStatus(Le(QStringLiteral("/proc/%1/status").arg(Pid())), "VmHWM:")) / 1024;
 }
 
 qint64 ServicoDeBench::TrocasDeContexto() const
