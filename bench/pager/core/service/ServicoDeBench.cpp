@@ -3,10 +3,14 @@
 
 #include "BancoDeTeste.h"
 #include "Cp1252.h"
+#include "core/directory/BancoDeDados.h"
+#include "core/directory/Diretorio.h"
 
+#include <QDate>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QTimer>
 #include <csignal>
@@ -32,6 +36,26 @@ ServicoDeBench::~ServicoDeBench()
 QString ServicoDeBench::Banco() const
 {
     return pasta_.filePath(QStringLiteral("Pager.Mdb"));
+}
+
+bool ServicoDeBench::CriaUsuarios(int quantos)
+{
+    const QFileInfo arquivo(Banco());
+    if (!AbreBancoDeDados(arquivo.absolutePath(), arquivo.fileName())) {
+        erro_ = QStringLiteral("diretório não aberto");
+        return false;
+    }
+    Diretorio diretorio;
+    bool ok = true;
+    for (int i = 0; ok && i < quantos; ++i)
+        ok = diretorio
+                 .InsereUsuario(QStringLiteral("Plantão"), Codigo(i), QDate::currentDate(),
+                     QStringLiteral("Operador %1").arg(i))
+                 .has_value();
+    if (!ok)
+        erro_ = diretorio.Erro();
+    FechaBancoDeDados();
+    return ok;
 }
 
 bool ServicoDeBench::Inicia(

@@ -25,6 +25,10 @@ public:
     bool Pronto() const { return erro_.isEmpty(); }
     const QString &Erro() const { return erro_; }
     QString Banco() const; // the directory file, for the benchmark to fill before Inicia
+    // Puts `quantos` users in the directory ("Operador 0", ...), with the pager codes Codigo(0),
+    // Codigo(1), ...; before Inicia.
+    bool CriaUsuarios(int quantos);
+    static QString Codigo(int usuario) { return QString::number(5550000 + usuario); }
 
     // Writes servico.ini ([BANCO] Arquivo plus `secoes`, Windows-1252), starts the service
     // with --config and waits until it listens (its "Recebendo páginas por SNPP" line). Every

@@ -13,11 +13,8 @@
 //   bench_servico_tempestade [gateway-morto]
 #include "Medida.h"
 #include "ServicoDeBench.h"
-#include "core/directory/BancoDeDados.h"
-#include "core/directory/Diretorio.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QElapsedTimer>
 #include <QTcpSocket>
 #include <algorithm>
@@ -61,7 +58,7 @@ private:
     {
         if (enviadas_ == kPaginasPorCliente)
             return envia(Passo::Quit, "QUIT");
-        envia(Passo::Page, "PAGE " + QByteArray::number(5550000 + numero_));
+        envia(Passo::Page, "PAGE " + ServicoDeBench::Codigo(numero_).toLatin1());
     }
 
     void le()
@@ -118,24 +115,6 @@ private:
     int enviadas_ = 0;
 };
 
-// The users the clients page, one each, by their pager codes.
-bool CriaUsuarios(const QString &banco)
-{
-    const QFileInfo arquivo(banco);
-    if (!AbreBancoDeDados(arquivo.absolutePath(), arquivo.fileName()))
-        return false;
-    Diretorio diretorio;
-    bool ok = true;
-    for (int i = 0; i < kClientes; ++i)
-        ok = ok
-            && diretorio
-                   .InsereUsuario(QStringLiteral("Plantão"), QString::number(5550000 + i),
-                       QDate::currentDate(), QStringLiteral("Operador %1").arg(i))
-                   .has_value();
-    FechaBancoDeDados();
-    return ok;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -143,7 +122,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const bool gatewayMorto = argc > 1 && qstrcmp(argv[1], "gateway-morto") == 0;
     ServicoDeBench servico;
-    if (!servico.Pronto() || !CriaUsuarios(servico.Banco())) {
+    if (!servico.Pronto() || !servico.CriaUsuarios(kClientes)) {
         std::fprintf(stderr, "diretório: %s\n", qPrintable(servico.Erro()));
         return 1;
     }
