@@ -19,6 +19,7 @@
 #include <QTcpSocket>
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -161,6 +162,15 @@ int main(int argc, char *argv[])
     }
     const bool parou = servico.Para();
 
+    // Whether a SEND costs more as the queue grows: the first tenth against the last.
+    const qsizetype decimo = tempos.size() / 10;
+    const auto media = [&tempos, decimo](qsizetype de) {
+        return decimo == 0
+            ? 0.0
+            : std::accumulate(tempos.cbegin() + de, tempos.cbegin() + de + decimo, 0.0)
+                / double(decimo);
+    };
+    const double primeiro = media(0), ultimo = media(tempos.size() - decimo);
     std::sort(tempos.begin(), tempos.end());
     const auto percentil = [&tempos](double p) {
         return tempos.isEmpty() ? 0.0 : tempos.at(qsizetype(p * double(tempos.size() - 1)));
@@ -170,8 +180,9 @@ int main(int argc, char *argv[])
         gatewayMorto ? "gateway fora do ar" : "sem porta configurada",
         static_cast<long long>(paginas), kClientes * kPaginasPorCliente, segundos,
         double(paginas) / segundos);
-    std::printf("resposta ao SEND: mediana %.2f ms, p99 %.2f ms, máxima %.2f ms\n", percentil(0.5),
-        percentil(0.99), percentil(1.0));
+    std::printf("resposta ao SEND: mediana %.2f ms, p99 %.2f ms, máxima %.2f ms; média do "
+                "primeiro décimo %.2f ms, do último %.2f ms\n",
+        percentil(0.5), percentil(0.99), percentil(1.0), primeiro, ultimo);
     std::printf("serviço: pico de memória %.1f MB, processador %.0f ms; %d linhas da entrega no "
                 "diário\n",
         pico, processador, daEntrega);
