@@ -4,13 +4,14 @@
 # then prints one table: measure | target | measured (min / median / max of 3) | verdict.
 # The verdict is on the median. Exit status 0 when every row is within target.
 #
-#   bash scripts/bench.sh            everything (about ten minutes: the idle and the
+#   bash scripts/bench.sh            everything (about fifteen minutes: the idle and the
 #                                    line-wait measures take their real 30 and 60 seconds)
 #   BENCH_FILTRO=historico bash scripts/bench.sh     only the benchmarks whose command matches
 #   BENCH_FILTRO=postgres bash scripts/bench.sh      only the history on PostgreSQL
 #
-# The large databases (a log of a million rows, a directory of 50 000 users) are made once
-# in build/bench/dados and reused while the schema stays the same. The history on
+# The large databases (a log of a million rows, a directory of 50 000 users, a queue of
+# 100 000 pages) are made once in build/bench/dados and reused while the schema stays the
+# same. The history on
 # PostgreSQL runs on a throw-away cluster of its own (tests/pager/postgres/servidor.sh),
 # started, filled with the same million rows and stopped by this script.
 set -euo pipefail
@@ -24,13 +25,16 @@ if [ ! -f "$BUILD/build.ninja" ]; then
 fi
 cmake --build "$BUILD" --target simulador tellumo-banco bench_pager_historico bench_pager_diretoriogrande \
   bench_pager_diretorio bench_pager_cadastrausuarios bench_pager_inicio bench_aguardaconexao \
-  bench_envio50 bench_envio50gateway bench_vistral bench_vistral_ocioso bench_recado_ocioso >/dev/null
+  bench_envio50 bench_envio50gateway bench_vistral bench_vistral_ocioso bench_recado_ocioso \
+  tellumo-servico bench_servico_tempestade bench_servico_entrega bench_servico_ocioso \
+  bench_servico_http bench_pager_fila >/dev/null
 
 DADOS=$BUILD/bench/dados
 mkdir -p "$DADOS"
 ESQUEMA=$(sha1sum pager/core/directory/Pager.sql | cut -c1-8)
 LOG=$DADOS/log-$ESQUEMA.Mdb
 DIRETORIO=$DADOS/diretorio-$ESQUEMA.Mdb
+FILA=$DADOS/fila-$ESQUEMA.Mdb
 B=$BUILD/bench
 # Every window on the offscreen platform, with or without a display: the same work each time.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -52,6 +56,11 @@ BENCHMARKS=(
   "$B/pager/core/tap/bench_envio50"
   "$B/pager/core/tap/bench_envio50gateway"
   "$B/pager/core/modem/bench_aguardaconexao"
+  "$B/pager/core/service/bench_servico_tempestade"
+  "$B/pager/core/service/bench_servico_entrega"
+  "$B/pager/core/service/bench_servico_ocioso 60"
+  "$B/pager/core/service/bench_servico_http"
+  "$B/pager/forms/queue/bench_pager_fila $FILA 100000"
 )
 
 SAIDA=$(mktemp -d)
@@ -63,7 +72,7 @@ falhas=0
 escolhido() { [ -z "${BENCH_FILTRO:-}" ] || [[ "$1" == *"$BENCH_FILTRO"* ]]; }
 
 # The databases first, outside the measured runs.
-for arquivo in "$LOG" "$DIRETORIO"; do
+for arquivo in "$LOG" "$DIRETORIO" "$FILA"; do
   if [ ! -f "$arquivo" ]; then
     for cmd in "${BENCHMARKS[@]}"; do
       escolhido "$cmd" || continue

@@ -105,7 +105,9 @@ void Entregador::Inicia()
 
 void Entregador::Acorda()
 {
-    if (!m_partes)
+    // Without a port no call can be made: the pages wait untouched for one in the settings,
+    // instead of spending their attempts on calls that cannot be.
+    if (!m_partes || m_partes->modulo.NumeroPorta() == 0)
         return;
     // The calls to the paging company process events: a wake-up meanwhile is kept for after.
     if (m_ocupado) {
