@@ -10,6 +10,7 @@
 #include "forms/main/frmPrincipal.h"
 #include "forms/send/frmMontaMsg.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -34,15 +35,23 @@ private Q_SLOTS:
     void grupoPeloServico_data()
     {
         QTest::addColumn<bool>("noAr");
+        QTest::addColumn<bool>("senhaAberta"); // a password file others may read
         QTest::addColumn<QStringList>("situacoes");
         QTest::addColumn<QStringList>("codigos"); // of the simulator's pages and the Log rows
         QTest::addColumn<QString>("textoApos");
+        QTest::addColumn<QString>("caixa"); // the message box says, none when empty
         QTest::newRow("serviço no ar")
-            << true
+            << true << false
             << QStringList{QStringLiteral("Ana (1001): entregue"),
                    QStringLiteral("Bia (2002): entregue")}
-            << QStringList{QStringLiteral("1001"), QStringLiteral("2002")} << QString();
-        QTest::newRow("serviço inalcançável") << false << QStringList() << QStringList() << kTexto;
+            << QStringList{QStringLiteral("1001"), QStringLiteral("2002")} << QString()
+            << QString();
+        QTest::newRow("serviço inalcançável")
+            << false << false << QStringList() << QStringList() << kTexto
+            << QStringLiteral("conexão recusada por 127.0.0.1:");
+        QTest::newRow("senha legível por outros")
+            << true << true << QStringList() << QStringList() << kTexto
+            << QStringLiteral("pode ser lido por outros usuários");
     }
     void grupoPeloServico()
     {
@@ -50,6 +59,8 @@ private Q_SLOTS:
         QFETCH(QStringList, situacoes);
         QFETCH(QStringList, codigos);
         QFETCH(QString, textoApos);
+        QFETCH(bool, senhaAberta);
+        QFETCH(QString, caixa);
         QTemporaryDir programa, configuracao;
         QVERIFY(BancoDeTeste::CriaBancoVazio(programa.path()));
         ProcessoSimulador simulador;
@@ -88,13 +99,22 @@ private Q_SLOTS:
         ini.GravaPerfil(
             QStringLiteral("LISTAGEM"), QStringLiteral("Opção"), QStringLiteral("Grupo"));
 
-        CaixaMensagemGravada caixa;
+        if (senhaAberta) {
+            QFile senha(configuracao.filePath(QStringLiteral("senha")));
+            QVERIFY(senha.open(QIODevice::WriteOnly) && senha.write("segredo\n") > 0);
+            senha.setPermissions(senha.permissions() | QFileDevice::ReadOther);
+            ini.GravaPerfil(
+                QStringLiteral("SERVICO"), QStringLiteral("Conta"), QStringLiteral("mesa"));
+            ini.GravaPerfil(QStringLiteral("SERVICO"), QStringLiteral("Arquivo de Senha"),
+                QStringLiteral("senha"));
+        }
+        CaixaMensagemGravada caixas;
         QStringList mostradas;
         QString texto = QStringLiteral("<não enviado>");
         frmPrincipal::Dependencias d;
         d.pastaPrograma = programa.path();
         d.pastaConfiguracao = configuracao.path();
-        d.caixa = &caixa;
+        d.caixa = &caixas;
         d.janelas = JanelasPadrao();
         d.executaDialogo = [&](QDialog &dialogo) {
             auto *montaMsg = qobject_cast<frmMontaMsg *>(&dialogo);
@@ -160,10 +180,9 @@ private Q_SLOTS:
         for (QString &codigo : codigos)
             codigo += QLatin1Char('|') + kTexto;
         QCOMPARE(entregues, codigos);
-        QCOMPARE(caixa.quantidade(), noAr ? 0 : 1);
-        if (!noAr)
-            QVERIFY(caixa.ultimo().texto.contains(
-                QStringLiteral("conexão recusada por 127.0.0.1:") + porta));
+        QCOMPARE(caixas.quantidade(), caixa.isEmpty() ? 0 : 1);
+        if (!caixa.isEmpty())
+            QVERIFY2(caixas.ultimo().texto.contains(caixa), qPrintable(caixas.ultimo().texto));
     }
 };
 
