@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace {
 
@@ -38,7 +39,10 @@ std::optional<QString> leSenha(const QString &caminho, QString *motivo)
     QByteArray linha = arquivo.readLine();
     while (linha.endsWith('\n') || linha.endsWith('\r'))
         linha.chop(1);
-    return cp1252::decodifica(linha);
+    // UTF-8 as tellumo-enviar reads the same file; a file saved in Windows-1252 also works.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString senha = utf8(linha);
+    return utf8.hasError() ? cp1252::decodifica(linha) : senha;
 }
 
 } // namespace
