@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JanelasDoPrincipal.h"
+#include "core/dispatch/ServicoDeEnvio.h"
 #include "forms/about/frmSobre.h"
 #include "forms/history/Historico.h"
 #include "forms/queue/Fila.h"
@@ -7,6 +8,7 @@
 #include "forms/registers/frmCadastraUsuarios.h"
 #include "forms/registers/frmUsuariosGrupo.h"
 #include "forms/registers/frmVisualizaUsuarios.h"
+#include "forms/send/frmEnvioPelaFila.h"
 #include "forms/send/frmMontaMsg.h"
 #include "forms/send/frmShowDoEnvio.h"
 #include "forms/widgets/AmbienteJanela.h"
@@ -60,7 +62,10 @@ JanelasDoPrincipal JanelasPadrao()
     janelas.montaMsg = [](frmPrincipal &principal) {
         frmMontaMsg::Dependencias d;
         d.ini = &principal.ini();
-        d.mostraShowDoEnvio = ShowDoEnvio(principal.modulo());
+        // A service named in the settings holds the line: the page goes to its queue.
+        d.mostraShowDoEnvio = ServicoDeEnvio::Nomeado(principal.ini())
+            ? EnvioPeloServico(principal.ini(), principal.caixa())
+            : ShowDoEnvio(principal.modulo());
         frmMontaMsg janela(AmbienteDoPrincipal(principal), std::move(d), &principal);
         principal.executaDialogo(janela);
     };

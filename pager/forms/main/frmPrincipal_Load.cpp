@@ -4,6 +4,7 @@
 #include "CaixaMensagem.h"
 #include "CursorOcupado.h"
 #include "core/directory/BancoDeDados.h"
+#include "core/dispatch/ServicoDeEnvio.h"
 #include "core/line/LinhaSerial.h"
 #include "core/modem/Modulo.h"
 #include "core/settings/ArquivoIni.h"
@@ -116,17 +117,21 @@ bool frmPrincipal::Form_Load()
         return false;
     }
 
-    if (m_ini->LePerfil(kSecaoModem, kPortaSerial, kVazio) == kVazio) {
+    // With a paging service named, the service holds the port and the desk sends through
+    // it: opening the port would only fail.
+    const bool pelaFila = ServicoDeEnvio::Nomeado(*m_ini);
+    if (!pelaFila && m_ini->LePerfil(kSecaoModem, kPortaSerial, kVazio) == kVazio) {
         fechaSplash();
         mostraStatus(kConfigurandoModem);
         abreConfigModem();
     }
     mostraStatus(kInicializandoVariaveis);
-    if (!lacoDaPorta()) {
+    if (!pelaFila && !lacoDaPorta()) {
         encerraPrograma();
         return false;
     }
-    inicializaModem();
+    if (!pelaFila)
+        inicializaModem();
     // The modem's pauses let the user close the window or choose "Sair": that ends it.
     if (m_encerrado) {
         fechaSplash();
