@@ -10,7 +10,7 @@
 #   bash scripts/run-tellumo.sh --servico    the same, with tellumo-servico beside the window:
 #                                            SNPP on 127.0.0.1:$TELLUMO_DEMO_SNPP (10444),
 #                                            delivering through the gateway, log in
-#                                            build/demo/servico.log
+#                                            build/demo/servico.log; Tellumo sends through it
 #   bash scripts/run-tellumo.sh --preparar   only prepare the demo folder
 #
 # The simulator serves both roads at once: COM1 names its modem (a pseudo-terminal), COM2
@@ -53,26 +53,20 @@ prepara_programa() {
 # choices; only the devices are pointed at this run's simulator again.
 INI=$DEMO/config/Tellumo.INI
 
-# Sets KEY=VALUE in section [MODEM], creating the file or the section when missing.
+# Sets KEY=VALUE in section [SECTION] (third argument, MODEM when absent), creating the file,
+# the section or the key when missing; every other line stays as it was.
 define_chave() {
-  local linha
+  local secao=${3:-MODEM} linha chave
   linha=$(printf '%s=%s' "$1" "$2" | iconv -f UTF-8 -t WINDOWS-1252) ||
     falha "o valor $2 não cabe no código de página Windows-1252"
-  if [ ! -f "$INI" ]; then
-    printf '[MODEM]\r\n%s\r\n' "$linha" > "$INI.novo"
-  elif grep -q "^$1=" "$INI"; then
-    LC_ALL=C awk -v chave="$1=" -v linha="$linha" \
-      'index($0, chave) == 1 { print linha "\r"; next } { print }' "$INI" > "$INI.novo"
-  elif grep -q $'^\\[MODEM\\]' "$INI"; then
-    # At the end of the section, after the keys already there.
-    LC_ALL=C awk -v linha="$linha" '
-      /^\[/ { if (dentro) { print linha "\r"; feito = 1 } dentro = /^\[MODEM\]\r?$/ }
-      { print }
-      END { if (dentro && !feito) print linha "\r" }' "$INI" > "$INI.novo"
-  else
-    cp "$INI" "$INI.novo"
-    printf '[MODEM]\r\n%s\r\n' "$linha" >> "$INI.novo"
-  fi
+  chave=$(printf '%s=' "$1" | iconv -f UTF-8 -t WINDOWS-1252)
+  touch "$INI"
+  LC_ALL=C awk -v secao="[$secao]" -v chave="$chave" -v linha="$linha" '
+    { sub(/\r$/, "") }
+    /^\[/ { if (dentro && !feito) { print linha "\r"; feito = 1 } dentro = ($0 == secao) }
+    dentro && index($0, chave) == 1 { if (!feito) print linha "\r"; feito = 1; next }
+    { print $0 "\r" }
+    END { if (!feito) { if (!dentro) print secao "\r"; print linha "\r" } }' "$INI" > "$INI.novo"
   mv "$INI.novo" "$INI"
 }
 
@@ -117,6 +111,9 @@ echo "registro em $DEMO/simulador.jsonl"
 # The service shares the demo's Pager.Mdb (it lies beside its copy, as Tellumo's does) and
 # pages through the gateway, leaving the modem to the window.
 SERVICO_PID=
+if [ "${1:-}" != "--servico" ] && grep -q $'^\\[SERVICO\\]' "$INI"; then
+  define_chave 'Endereço' '' SERVICO   # an earlier --servico run's: Tellumo dials again
+fi
 if [ "${1:-}" = "--servico" ]; then
   [ -x "$SERVICO" ] || falha "$SERVICO não existe: rode antes bash scripts/build.sh"
   cp -f "$SERVICO" "$DEMO/programa/tellumo-servico"
@@ -131,6 +128,9 @@ if [ "${1:-}" = "--servico" ]; then
     kill -0 "$SERVICO_PID" 2>/dev/null || falha "o serviço não iniciou: veja $DEMO/servico.log"
     sleep 0.1
   done
+  # Tellumo queues its pages with the service instead of dialing.
+  define_chave 'Endereço' 127.0.0.1 SERVICO
+  define_chave Porta "$PORTA_SNPP" SERVICO
   echo "Serviço de páginas: SNPP em 127.0.0.1:$PORTA_SNPP; registro em $DEMO/servico.log"
   echo "  $RAIZ/build/pager/tellumo-enviar -s 127.0.0.1:$PORTA_SNPP Plantão -m \"teste\""
 fi

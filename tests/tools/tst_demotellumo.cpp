@@ -207,6 +207,8 @@ private slots:
         ambiente.insert(QStringLiteral("TELLUMO_ENVIAR"), QStringLiteral(ENVIAR_EXE));
         QCOMPARE(roda({QStringLiteral("--servico")}, ambiente), 0);
         QCOMPARE(leArquivo(demo + QStringLiteral("/programa/resposta.txt")).trimmed(), "1");
+        // Tellumo itself sends through the service.
+        QVERIFY(leArquivo(ini()).contains("[SERVICO]\r\nEndere\xe7o=127.0.0.1\r\nPorta="));
         QCOMPARE(consulta(QStringLiteral("Select Usuario From Log Order By Usuario")),
             (QStringList{
                 QStringLiteral("Ana Luíza Gonçalves"), QStringLiteral("José Antônio Pereira")}));
