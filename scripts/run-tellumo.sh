@@ -9,6 +9,7 @@
 #   bash scripts/run-tellumo.sh --tcp        the same, paging over TCP (port 2, the gateway)
 #   bash scripts/run-tellumo.sh --servico    the same, with tellumo-servico beside the window:
 #                                            SNPP on 127.0.0.1:$TELLUMO_DEMO_SNPP (10444),
+#                                            HTTP on 127.0.0.1:$TELLUMO_DEMO_HTTP (10480),
 #                                            delivering through the gateway, log in
 #                                            build/demo/servico.log; Tellumo sends through it
 #   bash scripts/run-tellumo.sh --preparar   only prepare the demo folder
@@ -26,6 +27,7 @@ DEMO=${TELLUMO_DEMO:-$RAIZ/build/demo}
 PROGRAMA=${TELLUMO_DEMO_PROGRAMA:-$RAIZ/build/pager/tellumo}
 SERVICO=${TELLUMO_DEMO_SERVICO:-$RAIZ/build/pager/tellumo-servico}
 PORTA_SNPP=${TELLUMO_DEMO_SNPP:-10444}
+PORTA_HTTP=${TELLUMO_DEMO_HTTP:-10480}
 SIMULADOR=${TELLUMO_DEMO_SIMULADOR:-$RAIZ/build/tools/simulador}
 LINK=$DEMO/modem
 
@@ -117,8 +119,8 @@ fi
 if [ "${1:-}" = "--servico" ]; then
   [ -x "$SERVICO" ] || falha "$SERVICO não existe: rode antes bash scripts/build.sh"
   cp -f "$SERVICO" "$DEMO/programa/tellumo-servico"
-  printf '[MODEM]\nPorta Serial=2\nCOM2=%s\n[SNPP]\nPorta=%s\n' "$GATEWAY" "$PORTA_SNPP" \
-    > "$DEMO/programa/servico.ini"
+  printf '[MODEM]\nPorta Serial=2\nCOM2=%s\n[SNPP]\nPorta=%s\n[HTTP]\nPorta=%s\n' \
+    "$GATEWAY" "$PORTA_SNPP" "$PORTA_HTTP" > "$DEMO/programa/servico.ini"
   "$DEMO/programa/tellumo-servico" 2> "$DEMO/servico.log" &
   SERVICO_PID=$!
   trap 'kill -TERM "$SERVICO_PID" 2>/dev/null; wait "$SERVICO_PID" 2>/dev/null; encerra' EXIT
@@ -131,8 +133,10 @@ if [ "${1:-}" = "--servico" ]; then
   # Tellumo queues its pages with the service instead of dialing.
   define_chave 'Endereço' 127.0.0.1 SERVICO
   define_chave Porta "$PORTA_SNPP" SERVICO
-  echo "Serviço de páginas: SNPP em 127.0.0.1:$PORTA_SNPP; registro em $DEMO/servico.log"
+  echo "Serviço de páginas: SNPP em 127.0.0.1:$PORTA_SNPP, HTTP em 127.0.0.1:$PORTA_HTTP;"
+  echo "registro em $DEMO/servico.log. Experimente:"
   echo "  $RAIZ/build/pager/tellumo-enviar -s 127.0.0.1:$PORTA_SNPP Plantão -m \"teste\""
+  echo "  curl -d '{\"destinos\":[\"Plantão\"],\"texto\":\"teste\"}' http://127.0.0.1:$PORTA_HTTP/paginas"
 fi
 
 # Tellumo runs in the background so that a signal to this script reaches the trap at once

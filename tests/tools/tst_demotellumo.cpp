@@ -198,11 +198,14 @@ private slots:
     void servicoEntregaAoLadoDoPrograma()
     {
         escreveFalso(programaQueEnvia);
-        QTcpServer livre;
-        QVERIFY(livre.listen(QHostAddress::LocalHost));
         QProcessEnvironment ambiente;
-        ambiente.insert(QStringLiteral("TELLUMO_DEMO_SNPP"), QString::number(livre.serverPort()));
-        livre.close();
+        // Ports free now, of this run alone.
+        QTcpServer snpp, http;
+        QVERIFY(snpp.listen(QHostAddress::LocalHost) && http.listen(QHostAddress::LocalHost));
+        ambiente.insert(QStringLiteral("TELLUMO_DEMO_SNPP"), QString::number(snpp.serverPort()));
+        ambiente.insert(QStringLiteral("TELLUMO_DEMO_HTTP"), QString::number(http.serverPort()));
+        snpp.close();
+        http.close();
         ambiente.insert(QStringLiteral("TELLUMO_DEMO_SERVICO"), QStringLiteral(SERVICO_EXE));
         ambiente.insert(QStringLiteral("TELLUMO_ENVIAR"), QStringLiteral(ENVIAR_EXE));
         QCOMPARE(roda({QStringLiteral("--servico")}, ambiente), 0);
