@@ -50,7 +50,8 @@ public:
 
     // Accepted pages committed together, at most (the bound on pages resent after a kill).
     static constexpr int kGrupo = 20;
-    // The longest an accepted page waits for its commit while the next pages are accepted.
+    // How long accepted pages may wait for their commit, looked at whenever another page is
+    // accepted (so a verdict slow to come, at most the TAP reply window, may add to it).
     static constexpr double kIntervalo = 0.25;
 
     EntregaDaFila(Modulo &modulo, FilaDePaginas &fila, PoliticaDeRepeticao politica,
