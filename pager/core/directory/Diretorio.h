@@ -138,6 +138,17 @@ public:
     // `usuario` and `mensagem` are stored exactly as given (padding included).
     bool GravaLog(const QDateTime &momento, const QString &usuario, const QString &mensagem,
         const QString &idPager, int idUsuario);
+    // Several rows, each as GravaLog writes it, with one statement prepared once: for a
+    // change (Junto) that records many deliveries at once.
+    struct LinhaDoLog
+    {
+        QDateTime momento;
+        QString usuario;
+        QString mensagem;
+        QString idPager;
+        int idUsuario = 0;
+    };
+    bool GravaLogs(const QList<LinhaDoLog> &linhas);
 
     // --- Changes of other parts of the core that must commit with this class's statements
 

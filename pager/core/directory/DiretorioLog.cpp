@@ -62,16 +62,47 @@ std::optional<Instantaneo> Diretorio::LinhasDoLog(const QList<qint64> &chaves)
         valores);
 }
 
+namespace {
+
+const QString kInsereNoLog = QStringLiteral(
+    "INSERT INTO Log (Data, Hora, Usuario, Mensagem, ID_Pager, ID_Usuario) VALUES (?, ?, ?, "
+    "?, ?, ?)");
+
+// Text order of "yyyymmdd" and a 24-hour "hh:mm" is chronological order.
+QVariantList ValoresDoLog(const Diretorio::LinhaDoLog &linha)
+{
+    return {linha.momento.toString(QStringLiteral("yyyyMMdd")),
+        linha.momento.toString(QStringLiteral("hh:mm")), linha.usuario, linha.mensagem,
+        linha.idPager, linha.idUsuario};
+}
+
+} // namespace
+
 bool Diretorio::GravaLog(const QDateTime &momento, const QString &usuario, const QString &mensagem,
     const QString &idPager, int idUsuario)
 {
-    // Text order of "yyyymmdd" and a 24-hour "hh:mm" is chronological order. The page was
-    // delivered: a row lost with the server connection is written once more on the reopened
-    // one (a row the server committed just before the connection died then shows twice).
-    return Executa(QStringLiteral("INSERT INTO Log (Data, Hora, Usuario, Mensagem, ID_Pager, "
-                                  "ID_Usuario) VALUES (?, ?, ?, ?, ?, ?)"),
-        {momento.toString(QStringLiteral("yyyyMMdd")), momento.toString(QStringLiteral("hh:mm")),
-            usuario, mensagem, idPager, idUsuario},
+    // The page was delivered: a row lost with the server connection is written once more on
+    // the reopened one (a row the server committed just before the connection died then
+    // shows twice).
+    return Executa(kInsereNoLog, ValoresDoLog({momento, usuario, mensagem, idPager, idUsuario}),
         Acesso::Gravacao, true)
         .has_value();
+}
+
+bool Diretorio::GravaLogs(const QList<LinhaDoLog> &linhas)
+{
+    if (linhas.isEmpty())
+        return true;
+    QSqlDatabase banco = Banco();
+    if (!Disponivel(banco, Acesso::Gravacao))
+        return false;
+    QSqlQuery consulta(banco);
+    bool ok = consulta.prepare(kInsereNoLog);
+    for (qsizetype i = 0; ok && i < linhas.size(); ++i) {
+        LigaValores(consulta, ValoresDoLog(linhas.at(i)));
+        ok = consulta.exec();
+    }
+    if (!ok)
+        FalhouCom(banco, consulta.lastError(), Acesso::Gravacao);
+    return ok;
 }

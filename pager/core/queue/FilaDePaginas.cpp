@@ -211,29 +211,53 @@ bool FilaDePaginas::Encerra(qint64 id, EstadoDaFila estado, const QString &razao
 
 bool FilaDePaginas::Entregue(qint64 id, const QDateTime &agora)
 {
-    return Muda([&] {
-        auto q = Executa(QStringLiteral("UPDATE Fila SET Estado = ?, Ultima_Tentativa = ?, "
-                                        "Ultima_Razao = ? WHERE ID_Fila = ? AND Estado = ? "
-                                        "RETURNING Usuario, Mensagem, ID_Pager, ID_Usuario"),
-            {Estado(EstadoDaFila::Entregue), TextoDoMomento(agora), QString(), id,
-                Estado(EstadoDaFila::Enviando)});
-        if (!q)
-            return false;
-        if (!q->next()) {
-            return Falhou(Resultado::Ausente,
-                QStringLiteral("A mensagem %1 não está sendo enviada.").arg(id));
+    const auto ausentes = Entregues({{id, agora}});
+    if (ausentes && !ausentes->isEmpty())
+        Falhou(Resultado::Ausente, QStringLiteral("A mensagem %1 não está sendo enviada.").arg(id));
+    return ausentes && ausentes->isEmpty();
+}
+
+std::optional<QList<qint64>> FilaDePaginas::Entregues(const QList<Aceita> &paginas)
+{
+    QList<qint64> ausentes;
+    const QString entregue = Estado(EstadoDaFila::Entregue);
+    const QString enviando = Estado(EstadoDaFila::Enviando);
+    const bool ok = Muda([&] {
+        ausentes.clear();
+        QList<Diretorio::LinhaDoLog> linhas;
+        QSqlDatabase banco = Banco();
+        // Prepared once for the whole group.
+        QSqlQuery q(banco);
+        q.setForwardOnly(true);
+        bool feito = q.prepare(QStringLiteral("UPDATE Fila SET Estado = ?, Ultima_Tentativa = ?, "
+                                              "Ultima_Razao = ? WHERE ID_Fila = ? AND Estado = ? "
+                                              "RETURNING Usuario, Mensagem, ID_Pager, ID_Usuario"));
+        for (qsizetype i = 0; feito && i < paginas.size(); ++i) {
+            const Aceita &pagina = paginas.at(i);
+            LigaValores(
+                q, {entregue, TextoDoMomento(pagina.momento), QString(), pagina.id, enviando});
+            if (!(feito = q.exec()))
+                break;
+            if (!q.next()) {
+                ausentes.append(pagina.id);
+                continue;
+            }
+            // The history shows local times, as the send window writes them.
+            linhas.append({pagina.momento.toLocalTime(), q.value(0).toString(),
+                q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()});
+            while (q.next()) { }
+            q.finish();
         }
-        const QString usuario = q->value(0).toString();
-        const QString mensagem = q->value(1).toString();
-        const QString idPager = q->value(2).toString();
-        const int idUsuario = q->value(3).toInt();
-        while (q->next()) { }
-        q->finish();
-        // The history shows local times, as the send window writes them.
-        if (!diretorio_.GravaLog(agora.toLocalTime(), usuario, mensagem, idPager, idUsuario))
+        if (!feito)
+            return Falhou(
+                Resultado::Falha, ErroBanco::Texto(q.lastError(), banco.driverName(), acesso_));
+        if (!diretorio_.GravaLogs(linhas))
             return Falhou(Resultado::Falha, diretorio_.Erro());
-        return Avisa();
+        return linhas.isEmpty() || Avisa();
     });
+    if (!ok)
+        return std::nullopt;
+    return ausentes;
 }
 
 bool FilaDePaginas::Recusada(qint64 id, const QString &razao, const QDateTime &agora)

@@ -70,6 +70,18 @@ public:
     // without the other.
     bool Entregue(qint64 id, const QDateTime &agora);
 
+    // A page the paging service accepted, and when.
+    struct Aceita
+    {
+        qint64 id = 0;
+        QDateTime momento;
+    };
+    // Several accepted pages as Entregue ends one, all in one change (a commit per page
+    // would cost more than the page's exchange on the line). A page no longer being sent is
+    // left as it is, without a Log row, and answered; the others are ended all the same.
+    // std::nullopt: none was ended.
+    std::optional<QList<qint64>> Entregues(const QList<Aceita> &paginas);
+
     // A claimed page the paging service refused: `recusada` for good, with the reason.
     bool Recusada(qint64 id, const QString &razao, const QDateTime &agora);
 

@@ -2,7 +2,8 @@
 #include "EntregaDaFila.h"
 
 #include "Diario.h"
-#include "core/queue/FilaDePaginas.h"
+#include "core/line/Relogio.h"
+#include "core/modem/Modulo.h"
 #include "core/tap/ChamadaTAP.h"
 
 QString ResumoDaEntrega::Texto() const
@@ -27,9 +28,14 @@ EntregaDaFila::EntregaDaFila(Modulo &modulo, FilaDePaginas &fila, PoliticaDeRepe
 ResumoDaEntrega EntregaDaFila::Entrega(QList<PaginaDaFila> paginas)
 {
     m_resumo = {};
+    m_aceitas.clear();
+    m_momentos.clear();
     if (paginas.isEmpty())
         return m_resumo;
     ChamadaTAP chamada(m_modulo);
+    // What the terminal acknowledged is committed while the call is still up: before it
+    // logs off or hangs up, and before a failure is shown.
+    chamada.AntesDeDesligar([this] { Confirma(); });
     // A failed step has hung up already.
     if (!chamada.Disca() || !chamada.EntraNoModoAutomatico()) {
         Adia(paginas, 0, chamada.Razao());
@@ -44,6 +50,7 @@ ResumoDaEntrega EntregaDaFila::Entrega(QList<PaginaDaFila> paginas)
         }
         if (chamada.ServicoDesligou())
             break;
+        Confirma();
         paginas = MaisPaginas();
     }
     chamada.Encerra(m_resumo.entregues > 0);
@@ -60,22 +67,49 @@ bool EntregaDaFila::Envia(ChamadaTAP &chamada, const PaginaDaFila &pagina)
     const auto linhas = ChamadaTAP::Linhas(pagina.destino.idPager, pagina.mensagem);
     // A page that cannot be made into blocks never will be: it must not end the call.
     if (!linhas) {
+        Confirma();
         Recusa(pagina, QStringLiteral("Texto longo demais para uma mensagem."));
         return true;
     }
     switch (chamada.EnviaPagina(*linhas)) {
     case ChamadaTAP::Resultado::Falhou: return false;
-    case ChamadaTAP::Resultado::Recusada: Recusa(pagina, chamada.Razao()); return true;
+    case ChamadaTAP::Resultado::Recusada:
+        Confirma();
+        Recusa(pagina, chamada.Razao());
+        return true;
     case ChamadaTAP::Resultado::Aceita: break;
     }
-    // The terminal has the page: a queue that cannot record it leaves it `enviando`, to be
-    // sent again after a restart.
     ++m_resumo.entregues;
-    if (m_fila.Entregue(pagina.id, m_calendario()))
-        Registra(false, pagina, QStringLiteral("entregue."));
-    else
-        Registra(true, pagina, QStringLiteral("entregue, mas não registrada: ") + m_fila.Erro());
+    const double agora = m_modulo.relogio().agora();
+    if (m_aceitas.isEmpty())
+        m_primeiraAceita = agora;
+    m_aceitas.append(pagina);
+    m_momentos.append({pagina.id, m_calendario()});
+    if (m_aceitas.size() >= kGrupo || agora - m_primeiraAceita >= kIntervalo)
+        Confirma();
     return true;
+}
+
+void EntregaDaFila::Confirma()
+{
+    if (m_aceitas.isEmpty())
+        return;
+    // The terminal has these pages: a queue that cannot record them leaves them `enviando`,
+    // to be sent again after a restart.
+    const std::optional<QList<qint64>> ausentes = m_fila.Entregues(m_momentos);
+    for (const PaginaDaFila &pagina : std::as_const(m_aceitas)) {
+        if (!ausentes)
+            Registra(
+                true, pagina, QStringLiteral("entregue, mas não registrada: ") + m_fila.Erro());
+        else if (ausentes->contains(pagina.id))
+            Registra(true, pagina,
+                QStringLiteral("entregue, mas não registrada: a mensagem não estava mais sendo "
+                               "enviada."));
+        else
+            Registra(false, pagina, QStringLiteral("entregue."));
+    }
+    m_aceitas.clear();
+    m_momentos.clear();
 }
 
 void EntregaDaFila::Recusa(const PaginaDaFila &pagina, const QString &razao)

@@ -13,7 +13,8 @@ class CaixaDoDiario : public CaixaMensagem
 public:
     Resposta mostra(const QString &titulo, const QString &texto, Icone, Botoes botoes) override
     {
-        diario::Escreve(diario::Prioridade::Depuracao, titulo + QLatin1Char(' ') + texto);
+        if (diario::Detalhado())
+            diario::Escreve(diario::Prioridade::Depuracao, titulo + QLatin1Char(' ') + texto);
         return botoes == Botoes::SimNao ? Resposta::Nao : Resposta::Ok;
     }
 };
@@ -21,8 +22,10 @@ public:
 class PainelDoDiario : public PainelStatus
 {
 public:
+    // Shown at every page: nothing is made of it unless the dialogue is logged.
     void mostraStatus(const QString &texto) override
     {
-        diario::Escreve(diario::Prioridade::Depuracao, texto.trimmed());
+        if (diario::Detalhado())
+            diario::Escreve(diario::Prioridade::Depuracao, texto.trimmed());
     }
 };

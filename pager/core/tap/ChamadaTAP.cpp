@@ -73,6 +73,8 @@ ChamadaTAP::Resultado ChamadaTAP::FalhaPorDesconexao()
 
 bool ChamadaTAP::Encerra(bool entregou)
 {
+    if (m_antesDeDesligar)
+        m_antesDeDesligar();
     // A service that has hung up already is not logged off.
     if (!m_servicoDesligou) {
         m_modulo.Modem().escreve(FuncoesTAP::EOT + FuncoesTAP::CR);
@@ -91,6 +93,8 @@ bool ChamadaTAP::Encerra(bool entregou)
 
 bool ChamadaTAP::Desliga(const QString &seLinhaPerdida)
 {
+    if (m_antesDeDesligar)
+        m_antesDeDesligar();
     if (m_visor)
         m_visor->mostraTitulo(kDesconectando);
     if (!LinhaPerdida())
@@ -121,6 +125,8 @@ bool ChamadaTAP::LinhaPerdida() const
 
 void ChamadaTAP::Erro(const QString &texto)
 {
+    if (m_antesDeDesligar)
+        m_antesDeDesligar();
     m_razao = texto;
     m_modulo.caixa().mostra(QStringLiteral("Erro:"), texto, CaixaMensagem::Icone::Informacao);
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class Modulo;
@@ -63,6 +64,10 @@ public:
     // lost-line text, is shown and the port closed).
     bool Desliga(const QString &seLinhaPerdida = {});
 
+    // `passo` runs before the call logs off, hangs up or shows a failure, while the line is
+    // still up: what the caller owes for the pages accepted so far (their commit).
+    void AntesDeDesligar(std::function<void()> passo) { m_antesDeDesligar = std::move(passo); }
+
     // Shows `texto` in a message box titled "Erro:" and keeps it as Razao().
     void Erro(const QString &texto);
 
@@ -83,4 +88,5 @@ private:
     QByteArray m_resposta;
     QString m_razao;
     bool m_servicoDesligou = false; // ESC EOT CR came with the last verdict
+    std::function<void()> m_antesDeDesligar;
 };

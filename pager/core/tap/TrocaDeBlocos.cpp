@@ -18,6 +18,8 @@ namespace {
 constexpr double kJanelaId = 15.0;
 constexpr double kJanelaResposta = 5.0;
 constexpr int kMaximoEnvios = 3;
+// Every verdict ends with a CR; made once, not at each page.
+const QList<QByteArray> kFimDeVeredito{QByteArray(1, '\r')};
 
 const QString kNakRepetido = QStringLiteral(
     "A empresa de rádio chamadas não confirmou a mensagem depois de três envios (erro de "
@@ -168,7 +170,7 @@ VereditoTAP ChamadaTAP::AguardaVeredito()
         // Every verdict ends with a CR: the reply is judged again whenever one arrives.
         QByteArray chegada;
         const double resta = prazo - relogio.agora();
-        if (resta <= 0 || !m_modulo.AguardaTextos(chegada, {CR}, resta, false))
+        if (resta <= 0 || !m_modulo.AguardaTextos(chegada, kFimDeVeredito, resta, false))
             return {};
         m_resposta += chegada;
         const VereditoTAP veredito = JulgaRespostaTAP(m_resposta);

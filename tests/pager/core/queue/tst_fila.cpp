@@ -124,6 +124,29 @@ private slots:
         QCOMPARE(fila.PaginasDoPedido(*pedido + 3)->size(), 0);
     }
 
+    void entreguesNumaMudanca()
+    {
+        FilaDePaginas fila;
+        QVERIFY(fila.Enfileira({kAna, kBia}, QStringLiteral("Porta aberta"), {}, kInicio));
+        const auto p = fila.Reivindica(kInicio, 10);
+        QVERIFY(p && p->size() == 2);
+        QVERIFY(fila.Recusada(p->at(0).id, QStringLiteral("RS"), kInicio));
+        // Each page at its own moment (to the millisecond); one no longer being sent is left
+        // out, without a Log row, and does not hold the other back.
+        const QDateTime momento = kInicio.addMSecs(61'234);
+        QCOMPARE(fila.Entregues({{p->at(0).id, kInicio}, {p->at(1).id, momento}}),
+            QList<qint64>{p->at(0).id});
+        const auto paginas = fila.PaginasDoPedido(p->at(0).pedido);
+        QCOMPARE(paginas->at(0).estado, EstadoDaFila::Recusada);
+        QCOMPARE(paginas->at(1).estado, EstadoDaFila::Entregue);
+        QCOMPARE(paginas->at(1).ultimaTentativa, momento);
+        const auto log = BancoDeTeste::ListaLog();
+        QVERIFY(log && log->NumeroDeRegistros() == 1);
+        QCOMPARE(log->Campo(QStringLiteral("Usuario")).toString(), kBia.usuario);
+        QCOMPARE(log->Campo(QStringLiteral("Hora")).toString(),
+            momento.toLocalTime().toString(QStringLiteral("hh:mm")));
+    }
+
     void tabelaNovaLimiteERecuperacao()
     {
         // A directory made before the queue: the table comes on first use.
