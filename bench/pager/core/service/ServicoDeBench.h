@@ -2,12 +2,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QList>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 // The real tellumo-servico, run by a benchmark as a child process on a directory file of its
 // own ("Pager.Mdb" in a temporary folder, made from the repository's schema), and what the
@@ -66,3 +71,31 @@ private:
     QEventLoop *espera_ = nullptr;
     QString erro_;
 };
+
+// Runs `quantos` clients at once until every one is done: `cria(i, ativos)` makes client i,
+// which counts `ativos` down when it ends and quits the event loop at the last one. Answers
+// the seconds taken and the clients' errors (their `erro`), one a line.
+template <class Cliente, class Cria>
+std::pair<double, QByteArray> RodaClientes(int quantos, Cria cria)
+{
+    int ativos = quantos;
+    std::vector<std::unique_ptr<Cliente>> clientes;
+    QElapsedTimer relogio;
+    relogio.start();
+    for (int i = 0; i < quantos; ++i)
+        clientes.emplace_back(cria(i, ativos));
+    QCoreApplication::exec();
+    const double segundos = double(relogio.nsecsElapsed()) / 1e9;
+    QByteArray erros;
+    for (const auto &cliente : clientes) {
+        if (!cliente->erro.isEmpty())
+            erros += cliente->erro + '\n';
+    }
+    return {segundos, erros};
+}
+
+// The value below which a share `p` (0 to 1) of the sorted `valores` lie; 0 when there are none.
+inline double Percentil(const QList<double> &valores, double p)
+{
+    return valores.isEmpty() ? 0.0 : valores.at(qsizetype(p * double(valores.size() - 1)));
+}

@@ -99,34 +99,20 @@ int main(int argc, char *argv[])
     }
     const QUrl url(QStringLiteral("http://127.0.0.1:%1/paginas").arg(porta));
     QList<double> tempos;
-    int ativos = kClientes;
-    QList<Cliente *> clientes;
-    QElapsedTimer relogio;
-    relogio.start();
-    for (int i = 0; i < kClientes; ++i)
-        clientes.append(new Cliente(i, url, tempos, ativos));
-    QCoreApplication::exec();
-    const double segundos = double(relogio.nsecsElapsed()) / 1e9;
+    const auto [segundos, erros] = RodaClientes<Cliente>(
+        kClientes, [&](int i, int &ativos) { return new Cliente(i, url, tempos, ativos); });
     const double pico = servico.PicoDeMemoriaMB();
     const double processador = servico.ProcessadorMs();
-    QByteArray erros;
-    for (Cliente *cliente : std::as_const(clientes)) {
-        if (!cliente->erro.isEmpty())
-            erros += cliente->erro + '\n';
-        delete cliente;
-    }
     servico.Para();
 
     std::sort(tempos.begin(), tempos.end());
-    const auto percentil = [&tempos](double p) {
-        return tempos.isEmpty() ? 0.0 : tempos.at(qsizetype(p * double(tempos.size() - 1)));
-    };
     const qsizetype aceitas = tempos.size();
     std::printf(
         "HTTP: %lld de %d páginas respondidas 202 em %.2f s (%.0f por segundo); resposta: "
         "mediana %.2f ms, p99 %.2f ms; serviço: pico de memória %.1f MB, processador %.0f ms\n",
         static_cast<long long>(aceitas), kClientes * kPorCliente, segundos,
-        double(aceitas) / segundos, percentil(0.5), percentil(0.99), pico, processador);
+        double(aceitas) / segundos, Percentil(tempos, 0.5), Percentil(tempos, 0.99), pico,
+        processador);
     if (!erros.isEmpty())
         std::fprintf(stderr, "%s", erros.constData());
     const bool todas = aceitas == kClientes * kPorCliente;

@@ -144,22 +144,10 @@ int main(int argc, char *argv[])
 
     QList<double> tempos;
     tempos.reserve(kClientes * kPaginasPorCliente);
-    int ativos = kClientes;
-    QList<Cliente *> clientes;
-    QElapsedTimer relogio;
-    relogio.start();
-    for (int i = 0; i < kClientes; ++i)
-        clientes.append(new Cliente(i, porta, tempos, ativos));
-    QCoreApplication::exec();
-    const double segundos = double(relogio.nsecsElapsed()) / 1e9;
+    const auto [segundos, erros] = RodaClientes<Cliente>(
+        kClientes, [&](int i, int &ativos) { return new Cliente(i, porta, tempos, ativos); });
     const double pico = servico.PicoDeMemoriaMB();
     const double processador = servico.ProcessadorMs();
-    QByteArray erros;
-    for (Cliente *cliente : std::as_const(clientes)) {
-        if (!cliente->erro.isEmpty())
-            erros += cliente->erro + '\n';
-        delete cliente;
-    }
     const bool parou = servico.Para();
 
     // Whether a SEND costs more as the queue grows: the first tenth against the last.
@@ -172,9 +160,6 @@ int main(int argc, char *argv[])
     };
     const double primeiro = media(0), ultimo = media(tempos.size() - decimo);
     std::sort(tempos.begin(), tempos.end());
-    const auto percentil = [&tempos](double p) {
-        return tempos.isEmpty() ? 0.0 : tempos.at(qsizetype(p * double(tempos.size() - 1)));
-    };
     const qsizetype paginas = tempos.size();
     std::printf("tempestade SNPP (%s): %lld de %d páginas aceitas em %.2f s, %.0f páginas/s\n",
         gatewayMorto ? "gateway fora do ar" : "sem porta configurada",
@@ -182,7 +167,7 @@ int main(int argc, char *argv[])
         double(paginas) / segundos);
     std::printf("resposta ao SEND: mediana %.2f ms, p99 %.2f ms, máxima %.2f ms; média do "
                 "primeiro décimo %.2f ms, do último %.2f ms\n",
-        percentil(0.5), percentil(0.99), percentil(1.0), primeiro, ultimo);
+        Percentil(tempos, 0.5), Percentil(tempos, 0.99), Percentil(tempos, 1.0), primeiro, ultimo);
     std::printf("serviço: pico de memória %.1f MB, processador %.0f ms; %d linhas da entrega no "
                 "diário\n",
         pico, processador, daEntrega);
@@ -194,7 +179,8 @@ int main(int argc, char *argv[])
     medida::Relata(
         nome + QStringLiteral(": 10 000 páginas de 10 conexões"), todas ? segundos : 1e9, "s", 10);
     // The issue asks only to print it; 100 ms is ours: a reply a client waits for unnoticed.
-    medida::Relata(nome + QStringLiteral(": p99 da resposta ao SEND"), percentil(0.99), "ms", 100);
+    medida::Relata(
+        nome + QStringLiteral(": p99 da resposta ao SEND"), Percentil(tempos, 0.99), "ms", 100);
     medida::Relata(nome + QStringLiteral(": pico de memória do serviço"), pico, "MB", 100);
     return todas && erros.isEmpty() && parou && segundos < 10 && pico < 100 ? 0 : 2;
 }
