@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 // What every benchmark shares: the row it hands to scripts/bench.sh and the process
@@ -19,5 +20,11 @@ double PicoDeMemoriaMB();
 
 // Processor time of this process so far (user + system), in milliseconds.
 double ProcessadorMs();
+
+// The time `relogio` has run, in milliseconds.
+inline double Ms(const QElapsedTimer &relogio)
+{
+    return double(relogio.nsecsElapsed()) / 1e6;
+}
 
 } // namespace medida

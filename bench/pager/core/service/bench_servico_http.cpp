@@ -62,7 +62,7 @@ private:
                 + QByteArray::number(status) + ' ' + resposta->readAll();
             return termina();
         }
-        tempos_.append(double(relogio_.nsecsElapsed()) / 1e6);
+        tempos_.append(medida::Ms(relogio_));
         if (++feitos_ == kPorCliente)
             return termina();
         posta();

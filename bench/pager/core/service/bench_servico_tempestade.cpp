@@ -83,7 +83,7 @@ private:
                 break;
             case Passo::Mess: envia(Passo::Send, "SEND"); break;
             case Passo::Send:
-                tempos_.append(double(relogio_.nsecsElapsed()) / 1e6);
+                tempos_.append(medida::Ms(relogio_));
                 ++enviadas_;
                 proximo();
                 break;

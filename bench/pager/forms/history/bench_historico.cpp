@@ -113,11 +113,6 @@ void Pinta(frmHistorico *janela)
     janela->grdGride()->viewport()->repaint();
 }
 
-double Ms(const QElapsedTimer &relogio)
-{
-    return double(relogio.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -144,7 +139,7 @@ int main(int argc, char **argv)
         relogio.start();
         if (!PreparaServidor(linhas))
             return 1;
-        std::printf("servidor pronto em %.1f s\n", Ms(relogio) / 1e3);
+        std::printf("servidor pronto em %.1f s\n", medida::Ms(relogio) / 1e3);
     } else if (!QFileInfo::exists(caminho)) {
         QElapsedTimer relogio;
         relogio.start();
@@ -152,7 +147,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "banco não criado em %s\n", qPrintable(caminho));
             return 1;
         }
-        std::printf("%d linhas gravadas em %.1f s\n", linhas, Ms(relogio) / 1e3);
+        std::printf("%d linhas gravadas em %.1f s\n", linhas, medida::Ms(relogio) / 1e3);
     }
     if (!noServidor
         && !AbreBancoDeDados(QFileInfo(caminho).absolutePath(), QFileInfo(caminho).fileName())) {
@@ -181,14 +176,14 @@ int main(int argc, char **argv)
         return 1;
     }
     Pinta(janela);
-    const double abertura = Ms(relogio);
+    const double abertura = medida::Ms(relogio);
     const double depoisDaPrimeira = medida::MemoriaMB();
 
     QScrollBar *barra = janela->grdGride()->verticalScrollBar();
     relogio.restart();
     barra->setValue(barra->maximum());
     Pinta(janela);
-    const double fim = Ms(relogio);
+    const double fim = medida::Ms(relogio);
     const QString ultima = janela->grdGride()
                                ->indexAt(QPoint(1, janela->grdGride()->viewport()->height() - 2))
                                .data()
@@ -196,7 +191,7 @@ int main(int argc, char **argv)
     relogio.restart();
     barra->setValue(0);
     Pinta(janela);
-    const double inicio = Ms(relogio);
+    const double inicio = medida::Ms(relogio);
 
     // Two more windows on the same rows: what each one adds.
     double aMais = 0;

@@ -77,11 +77,6 @@ bool Povoa(const QString &caminho, int linhas)
     return ok;
 }
 
-double Ms(const QElapsedTimer &relogio)
-{
-    return double(relogio.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -103,7 +98,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "banco não criado em %s\n", qPrintable(arquivo.filePath()));
             return 1;
         }
-        std::printf("%d páginas gravadas em %.1f s\n", linhas, Ms(relogio) / 1e3);
+        std::printf("%d páginas gravadas em %.1f s\n", linhas, medida::Ms(relogio) / 1e3);
     }
     if (!AbreBancoDeDados(arquivo.absolutePath(), arquivo.fileName())) {
         std::fprintf(stderr, "banco não aberto: %s\n", qPrintable(arquivo.filePath()));
@@ -125,7 +120,7 @@ int main(int argc, char **argv)
     }
     QApplication::processEvents();
     janela->lstFila()->viewport()->repaint();
-    const double abertura = Ms(relogio);
+    const double abertura = medida::Ms(relogio);
     const double aMais = medida::MemoriaMB() - antes;
 
     std::printf("fila de %d páginas: janela aberta e pintada em %.0f ms, %.1f MB a mais "
